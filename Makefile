@@ -1,0 +1,46 @@
+# The two commands a newcomer needs: `make demo` and `make test`. Both install what is missing first.
+SHELL := /bin/bash
+JOBS ?= $(shell nproc)
+
+.PHONY: all deps build build-windows build-wintest build-native test test-windows test-wintest test-native demo bench clean
+
+all: build
+
+deps:
+	@tools/setup-deps.sh
+
+build-windows: deps
+	cmake --preset windows >/dev/null
+	cmake --build --preset windows -j $(JOBS)
+
+build-wintest: deps
+	cmake --preset wintest >/dev/null
+	cmake --build --preset wintest -j $(JOBS)
+
+build-native: deps
+	cmake --preset native >/dev/null
+	cmake --build --preset native -j $(JOBS)
+
+build: build-windows build-wintest build-native
+
+test-windows: build-windows
+	ctest --test-dir build/windows --output-on-failure -j $(JOBS)
+
+test-wintest: build-wintest
+	tools/wine-session.sh build/wintest ctest --test-dir build/wintest --output-on-failure -j $(JOBS)
+
+test-native: build-native
+	ctest --test-dir build/native --output-on-failure -j $(JOBS)
+
+test: test-windows test-native test-wintest
+
+demo: build-wintest
+	tools/demo.sh build/wintest
+
+bench: deps
+	cmake --preset bench >/dev/null
+	cmake --build --preset bench -j $(JOBS)
+	ctest --test-dir build/bench -L bench --verbose
+
+clean:
+	rm -rf build
