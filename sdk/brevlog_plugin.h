@@ -45,8 +45,8 @@ struct TField;
 
 // Code halves of the two event types.
 typedef HRESULT(__stdcall* TNotifyEventCode)(void* Self, TObject* Sender);
-typedef HRESULT(__stdcall* TwwDrawDataCellEventCode)(void* Self, TObject* Sender, const TRect* Rect, TField* Field,
-                                                      TGridDrawState State);
+typedef HRESULT(__stdcall* TwwDrawDataCellEventCode)(void* Self, TObject* Sender, const TRect* Rect,
+                                                     TField* Field, TGridDrawState State);
 
 struct TField {
     virtual const char* __stdcall FieldName() = 0; // lent

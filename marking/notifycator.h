@@ -1,0 +1,53 @@
+// The notifier: places its handlers into the host's two log grids and its callsign box, keeps the
+// handlers it found there and hands every event on to them first.
+#pragma once
+#include "marking/event_slot.h"
+#include "sdk/brevlog_plugin.h"
+
+namespace zvk {
+
+class TNotifycator {
+  public:
+    TNotifycator();
+    ~TNotifycator();
+    TNotifycator(const TNotifycator&) = delete;
+    TNotifycator& operator=(const TNotifycator&) = delete;
+
+    void AttachCallsignEdit();
+    void DetachCallsignEdit();
+    void CheckCallsign();
+
+  private:
+    void AttachGrids();
+    void DetachGrids();
+
+    void MainGridDrawDataCell(TObject* Sender, const TRect* Rect, TField* Field, TGridDrawState State);
+    void SecondGridDrawDataCell(TObject* Sender, const TRect* Rect, TField* Field, TGridDrawState State);
+    void DrawDataCell(const TSavedEvent& saved, TObject* Sender, const TRect* Rect, TField* Field,
+                      TGridDrawState State);
+    void CallsignEditChange(TObject* Sender);
+    void CallsignEditExit(TObject* Sender);
+    void CallsignEditEnter(TObject* Sender);
+
+    // The code halves the host calls: the notifier comes back as the data half.
+    static HRESULT __stdcall MainGridDrawThunk(void* self, TObject* Sender, const TRect* Rect, TField* Field,
+                                               TGridDrawState State);
+    static HRESULT __stdcall SecondGridDrawThunk(void* self, TObject* Sender, const TRect* Rect,
+                                                 TField* Field, TGridDrawState State);
+    static HRESULT __stdcall EditChangeThunk(void* self, TObject* Sender);
+    static HRESULT __stdcall EditExitThunk(void* self, TObject* Sender);
+    static HRESULT __stdcall EditEnterThunk(void* self, TObject* Sender);
+
+    TSavedEvent FOldMainGridDraw;
+    TSavedEvent FOldSecondGridDraw;
+    TSavedEvent FOldEditChange;
+    TSavedEvent FOldEditExit;
+    TSavedEvent FOldEditEnter;
+};
+
+// Calls a saved pair with exactly the arguments the handler received; an empty pair is skipped.
+void CallSaved(const TSavedEvent& saved, TObject* Sender);
+void CallSaved(const TSavedEvent& saved, TObject* Sender, const TRect* Rect, TField* Field,
+               TGridDrawState State);
+
+} // namespace zvk

@@ -1,0 +1,8 @@
+#include "plugin/data_module.h"
+
+namespace zvk {
+
+TDataModule1::TDataModule1() = default;
+TDataModule1::~TDataModule1() = default;
+
+} // namespace zvk

@@ -1,0 +1,83 @@
+#include "plugin/lifecycle.h"
+
+#include "marking/notifycator.h"
+#include "plugin/data_module.h"
+#include "plugin/globals.h"
+#include "plugin/main_form.h"
+#include "runtime/application.h"
+#include "runtime/host_text.h"
+#include "runtime/session.h"
+
+namespace zvk {
+
+namespace {
+
+constexpr size_t MaxTitle = 255;
+
+void adoptHostApplication(TPluginContext* context) {
+    TApplicationState& application = PluginApplication();
+    SavedAppHandle = application.Handle;
+    application.Handle = context->MainWindow->GetApplication()->Handle();
+    HostText title(context->MainWindow->GetApplication()->Title());
+    application.Title = title.str().substr(0, MaxTitle);
+}
+
+} // namespace
+
+HWND RunPlugin(TPluginContext* context) {
+    EnsureThreadSession();
+    if (!MainForm) {
+        MainForm = std::make_unique<TMainForm>();
+    }
+    HWND handle = MainForm->Handle();
+    if (FirstRunDone) {
+        return handle;
+    }
+    adoptHostApplication(context);
+    HostContext = context;
+    try {
+        DataModule1 = std::make_unique<TDataModule1>();
+        Notifier = std::make_unique<TNotifycator>();
+    } catch (...) {
+        // Undo what this run made, so that a later run starts clean and release hands back the
+        // application window the plug-in had before.
+        Notifier.reset();
+        DataModule1.reset();
+        PluginApplication().Handle = SavedAppHandle;
+        throw;
+    }
+    FirstRunDone = true;
+    return handle;
+}
+
+void ReleasePlugin() {
+    Notifier.reset();
+    DataModule1.reset();
+    FirstRunDone = false;
+    MainForm.reset();
+    PluginApplication().Handle = SavedAppHandle;
+}
+
+void SendNotify(int32_t msgType, int32_t code) {
+    const int type = msgType & 0xFFFF;
+    const int what = code & 0xFFFF;
+    // Notifications only mean something while the plug-in runs.
+    if (!Notifier) {
+        return;
+    }
+    if (type == ntAttachCallsignEdit && what == 1) {
+        Notifier->AttachCallsignEdit();
+    } else if (type == ntDetachCallsignEdit && what == 1) {
+        Notifier->DetachCallsignEdit();
+    } else if (type == ntCheckCallsign && what == 23) {
+        if (!HostContext->EntryPanel) {
+            return;
+        }
+        TCustomEdit* edit = HostContext->EntryPanel->GetCallsignEdit();
+        if (edit && edit->Focused()) {
+            Notifier->CheckCallsign();
+        }
+    }
+}
+
+} // namespace zvk

@@ -1,0 +1,71 @@
+#include "plugin/main_form.h"
+
+#include "runtime/application.h"
+#include "runtime/exception.h"
+#include "runtime/module.h"
+
+namespace zvk {
+
+const char* const MainFormPropName = "{8E5FED65-0336-4379-92FD-0E509B91320F}";
+
+namespace {
+
+const char* const ClassName = "TMainForm";
+constexpr int ClientWidth = 280;
+constexpr int ClientHeight = 97;
+
+void setState(HWND window, int value) {
+    SetPropA(window, MainFormPropName, reinterpret_cast<HANDLE>(static_cast<INT_PTR>(value)));
+}
+
+} // namespace
+
+LRESULT CALLBACK TMainForm::WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+    switch (message) {
+    case WM_CREATE: // FormCreate
+        setState(window, 1);
+        return 0;
+    case WM_SHOWWINDOW: // FormShow
+        if (wparam) {
+            setState(window, 2);
+        }
+        break;
+    case WM_CLOSE: // FormClose; a secondary form only hides when closed
+        setState(window, 1);
+        ShowWindow(window, SW_HIDE);
+        return 0;
+    case WM_NCDESTROY:
+        RemovePropA(window, MainFormPropName);
+        break;
+    }
+    return DefWindowProcA(window, message, wparam, lparam);
+}
+
+TMainForm::TMainForm() {
+    HINSTANCE module = thisModule();
+    WNDCLASSEXA windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = WindowProc;
+    windowClass.hInstance = module;
+    windowClass.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.lpszClassName = ClassName;
+    if (!RegisterClassExA(&windowClass) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
+        throw Exception("Cannot register the main form's window class");
+    }
+    // No border: the window rectangle is the client area.
+    handle_ = CreateWindowExA(0, ClassName, "MainForm", WS_POPUP, 0, 0, ClientWidth, ClientHeight,
+                              PluginApplication().Handle, nullptr, module, nullptr);
+    if (!handle_) {
+        UnregisterClassA(ClassName, module);
+        throw Exception("Cannot create the main form's window");
+    }
+}
+
+TMainForm::~TMainForm() {
+    DestroyWindow(handle_);
+    // A DLL's classes outlive it unless unregistered, and the next load would find a stale procedure.
+    UnregisterClassA(ClassName, thisModule());
+}
+
+} // namespace zvk

@@ -1,0 +1,24 @@
+// The hidden borderless form whose window the run call hands to the host. The host may show or close
+// it; the window property tells the host which happened.
+#pragma once
+#include <windows.h>
+
+namespace zvk {
+
+extern const char* const MainFormPropName;
+
+class TMainForm {
+  public:
+    TMainForm();
+    ~TMainForm();
+    TMainForm(const TMainForm&) = delete;
+    TMainForm& operator=(const TMainForm&) = delete;
+
+    HWND Handle() const { return handle_; }
+
+  private:
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+    HWND handle_ = nullptr;
+};
+
+} // namespace zvk

@@ -1,0 +1,95 @@
+#include "runtime/boundary.h"
+
+#include <oleauto.h>
+
+#include "runtime/application.h"
+
+namespace zvk {
+
+namespace {
+
+std::wstring widen1251(const std::string& text) {
+    int size = MultiByteToWideChar(1251, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    std::wstring result(static_cast<size_t>(size), L'\0');
+    MultiByteToWideChar(1251, 0, text.data(), static_cast<int>(text.size()), result.data(), size);
+    return result;
+}
+
+std::string narrow1251(const wchar_t* text, UINT length) {
+    int size = WideCharToMultiByte(1251, 0, text, static_cast<int>(length), nullptr, 0, nullptr, nullptr);
+    std::string result(static_cast<size_t>(size), '\0');
+    WideCharToMultiByte(1251, 0, text, static_cast<int>(length), result.data(), size, nullptr, nullptr);
+    return result;
+}
+
+// Takes the message the host left in the thread's COM error object, if any.
+std::string takeHostMessage() {
+    IErrorInfo* info = nullptr;
+    if (GetErrorInfo(0, &info) != S_OK || info == nullptr) {
+        return {};
+    }
+    BSTR description = nullptr;
+    std::string message;
+    if (SUCCEEDED(info->GetDescription(&description)) && description != nullptr) {
+        message = narrow1251(description, SysStringLen(description));
+    }
+    SysFreeString(description);
+    info->Release();
+    return message;
+}
+
+} // namespace
+
+void ShowException(const char* message) noexcept {
+    try {
+        // Like the runtime's default handler: the message ends with a full stop.
+        std::string text = message ? message : "";
+        if (!text.empty() && static_cast<unsigned char>(text.back()) > '.') {
+            text += '.';
+        }
+        const TApplicationState& application = PluginApplication();
+        MessageBoxA(application.Handle, text.c_str(), application.Title.c_str(), MB_OK | MB_ICONSTOP);
+    } catch (...) {
+        // Nothing more can be done for the operator here.
+    }
+}
+
+void CheckHostResult(HRESULT status) {
+    if (SUCCEEDED(status)) {
+        return;
+    }
+    std::string message = takeHostMessage();
+    if (message.empty()) {
+        message = "Host handler failed (0x" + [&] {
+            char hex[16];
+            wsprintfA(hex, "%08lX", static_cast<unsigned long>(status));
+            return std::string(hex);
+        }() + ")";
+    }
+    throw EHostError(message, status);
+}
+
+HRESULT ReportToHost(const std::exception& error) noexcept {
+    HRESULT status = E_FAIL;
+    if (auto host = dynamic_cast<const EHostError*>(&error)) {
+        status = host->status();
+    }
+    try {
+        ICreateErrorInfo* create = nullptr;
+        if (SUCCEEDED(CreateErrorInfo(&create))) {
+            std::wstring text = widen1251(error.what());
+            create->SetDescription(const_cast<LPOLESTR>(text.c_str()));
+            IErrorInfo* info = nullptr;
+            if (SUCCEEDED(create->QueryInterface(IID_IErrorInfo, reinterpret_cast<void**>(&info)))) {
+                SetErrorInfo(0, info);
+                info->Release();
+            }
+            create->Release();
+        }
+    } catch (...) {
+        // The status alone still tells the host that the handler failed.
+    }
+    return status;
+}
+
+} // namespace zvk
