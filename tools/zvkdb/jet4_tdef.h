@@ -1,0 +1,35 @@
+// Table definition pages (type 0x02) for tables without indexes.
+#ifndef ZVKDB_JET4_TDEF_H
+#define ZVKDB_JET4_TDEF_H
+
+#include "jet4_bytes.h"
+
+#include <string>
+
+namespace jet4::write {
+
+enum class ColumnType : uint8_t { Integer = 0x03, Long = 0x04, Text = 0x0A, Ole = 0x0B };
+
+struct ColumnDef {
+    std::u16string name;
+    ColumnType type;
+    uint16_t lengthBytes; // Text(n): 2n; 0 for OLE
+    bool variable;
+    uint16_t fixedOffset;   // into the row's fixed area; fixed columns only
+    uint16_t variableIndex; // variable columns only
+};
+
+struct TableDef {
+    bool system;
+    uint32_t rowCount;
+    std::vector<ColumnDef> columns; // column number = position
+    uint32_t ownedPagesMap;         // row pointers to the usage maps
+    uint32_t freeSpaceMap;
+};
+
+// One page; throws std::length_error if the definition needs more.
+Bytes tdefPage(const TableDef& table);
+
+} // namespace jet4::write
+
+#endif

@@ -1,0 +1,60 @@
+#include "jet4_usage_map.h"
+
+#include <map>
+#include <stdexcept>
+
+namespace jet4::write {
+namespace {
+
+constexpr uint8_t kInline = 0;
+constexpr uint8_t kReference = 1;
+constexpr std::size_t kReferenceSlots = 17; // keeps the row as long as an inline one
+
+void setBit(uint8_t* bitmap, uint32_t bit) {
+    bitmap[bit / 8] |= static_cast<uint8_t>(1u << (bit % 8));
+}
+
+UsageMap inlineMap(const std::vector<uint32_t>& pages) {
+    const uint32_t start = pages.empty() ? 0 : pages.front();
+    UsageMap map;
+    map.row.assign(1 + 4 + kInlineMapPages / 8, 0);
+    map.row[0] = kInline;
+    put32(&map.row[1], start);
+    for (uint32_t page : pages)
+        setBit(&map.row[5], page - start);
+    return map;
+}
+
+UsageMap referenceMap(const std::vector<uint32_t>& pages, uint32_t firstSparePage) {
+    std::map<uint32_t, Bytes> bitmaps; // by slot
+    for (uint32_t page : pages) {
+        const uint32_t slot = page / kPagesPerBitmapPage;
+        if (slot >= kReferenceSlots)
+            throw std::length_error("table too large for a usage map");
+        Bytes& bitmap = bitmaps[slot];
+        if (bitmap.empty()) {
+            bitmap.assign(kPageSize, 0);
+            bitmap[0] = 0x05;
+            bitmap[1] = 0x01;
+        }
+        setBit(&bitmap[4], page % kPagesPerBitmapPage);
+    }
+    UsageMap map;
+    map.row.assign(1 + 4 * kReferenceSlots, 0);
+    map.row[0] = kReference;
+    for (auto& [slot, bitmap] : bitmaps) {
+        put32(&map.row[1 + 4 * slot], firstSparePage + static_cast<uint32_t>(map.bitmapPages.size()));
+        map.bitmapPages.push_back(std::move(bitmap));
+    }
+    return map;
+}
+
+} // namespace
+
+UsageMap usageMap(const std::vector<uint32_t>& pages, uint32_t firstSparePage) {
+    if (pages.empty() || pages.back() - pages.front() < kInlineMapPages)
+        return inlineMap(pages);
+    return referenceMap(pages, firstSparePage);
+}
+
+} // namespace jet4::write
