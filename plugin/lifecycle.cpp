@@ -5,6 +5,7 @@
 #include "plugin/globals.h"
 #include "plugin/main_form.h"
 #include "runtime/application.h"
+#include "runtime/exception.h"
 #include "runtime/host_text.h"
 #include "runtime/session.h"
 
@@ -14,11 +15,19 @@ namespace {
 
 constexpr size_t MaxTitle = 255;
 
+TApplication* hostApplication(TPluginContext* context) {
+    TApplication* application = context->MainWindow->GetApplication();
+    if (!application) {
+        throw Exception("The logbook offers no application object");
+    }
+    return application;
+}
+
 void adoptHostApplication(TPluginContext* context) {
     TApplicationState& application = PluginApplication();
     SavedAppHandle = application.Handle;
-    application.Handle = context->MainWindow->GetApplication()->Handle();
-    HostText title(context->MainWindow->GetApplication()->Title());
+    application.Handle = hostApplication(context)->Handle();
+    HostText title(hostApplication(context)->Title());
     application.Title = title.str().substr(0, MaxTitle);
 }
 
