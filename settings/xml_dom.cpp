@@ -1,0 +1,164 @@
+#include "settings/xml_dom.h"
+
+#include "runtime/bstr.h"
+#include "runtime/com_error.h"
+#include "runtime/exception.h"
+#include "runtime/variant.h"
+
+namespace zvk::xml {
+namespace {
+
+// IXMLDOMDocument2 as far as setProperty; msxml.h does not declare it.
+struct IXMLDOMDocument2Properties : IXMLDOMDocument {
+    virtual HRESULT STDMETHODCALLTYPE get_namespaces(IUnknown** collection) = 0;
+    virtual HRESULT STDMETHODCALLTYPE get_schemas(VARIANT* schemas) = 0;
+    virtual HRESULT STDMETHODCALLTYPE putref_schemas(VARIANT schemas) = 0;
+    virtual HRESULT STDMETHODCALLTYPE validate(IXMLDOMParseError** error) = 0;
+    virtual HRESULT STDMETHODCALLTYPE setProperty(BSTR name, VARIANT value) = 0;
+    virtual HRESULT STDMETHODCALLTYPE getProperty(BSTR name, VARIANT* value) = 0;
+};
+constexpr IID kIidXmlDomDocument2 = {
+    0x2933BF95, 0x7B36, 0x11D2, {0xB2, 0x0E, 0x00, 0xC0, 0x4F, 0x98, 0x3E, 0x60}};
+
+// S_FALSE with no result is how the DOM says "none".
+template <class T> ComPtr<T> Required(HRESULT status, ComPtr<T> result, const char* what) {
+    OleCheck(status);
+    if (!result)
+        throw Exception(what);
+    return result;
+}
+
+} // namespace
+
+ComPtr<IXMLDOMDocument> NewDocument() {
+    ComPtr<IXMLDOMDocument> document;
+    OleCheck(CoCreateInstance(CLSID_DOMDocument, nullptr, CLSCTX_INPROC_SERVER, IID_IXMLDOMDocument,
+                              reinterpret_cast<void**>(document.put())));
+    OleCheck(document->put_async(VARIANT_FALSE));
+    return document;
+}
+
+void RefuseDtds(IXMLDOMDocument* document) {
+    document->put_resolveExternals(VARIANT_FALSE);
+    document->put_validateOnParse(VARIANT_FALSE);
+    IXMLDOMDocument2Properties* raw = nullptr;
+    if (SUCCEEDED(document->QueryInterface(kIidXmlDomDocument2, reinterpret_cast<void**>(&raw)))) {
+        auto document2 = ComPtr<IXMLDOMDocument2Properties>::Adopt(raw);
+        const Bstr name(L"ProhibitDTD");
+        document2->setProperty(name.get(), Variant::FromBool(true).get());
+    }
+}
+
+bool DocumentHasDtd(IXMLDOMDocument* document) {
+    ComPtr<IXMLDOMDocumentType> doctype;
+    return SUCCEEDED(document->get_doctype(doctype.put())) && doctype;
+}
+
+void LoadFile(IXMLDOMDocument* document, const std::wstring& path) {
+    VARIANT_BOOL parsed = VARIANT_FALSE;
+    OleCheck(document->load(Variant::FromText(path).get(), &parsed));
+    if (parsed != VARIANT_TRUE)
+        throw Exception("the XML file does not parse");
+}
+
+void LoadText(IXMLDOMDocument* document, const std::wstring& text) {
+    const Bstr xml(text);
+    VARIANT_BOOL parsed = VARIANT_FALSE;
+    OleCheck(document->loadXML(xml.get(), &parsed));
+    if (parsed != VARIANT_TRUE)
+        throw Exception("the XML text does not parse");
+}
+
+void SaveFile(IXMLDOMDocument* document, const std::wstring& path) {
+    OleCheck(document->save(Variant::FromText(path).get()));
+}
+
+ComPtr<IXMLDOMElement> DocumentElement(IXMLDOMDocument* document) {
+    ComPtr<IXMLDOMElement> root;
+    const HRESULT status = document->get_documentElement(root.put());
+    return Required(status, std::move(root), "the XML document has no root element");
+}
+
+ComPtr<IXMLDOMNode> SelectSingleNode(IXMLDOMNode* context, const std::wstring& query) {
+    const Bstr pattern(query);
+    ComPtr<IXMLDOMNode> node;
+    const HRESULT status = context->selectSingleNode(pattern.get(), node.put());
+    return Required(status, std::move(node), "no XML node matches");
+}
+
+ComPtr<IXMLDOMNodeList> ChildNodes(IXMLDOMNode* node) {
+    ComPtr<IXMLDOMNodeList> list;
+    const HRESULT status = node->get_childNodes(list.put());
+    return Required(status, std::move(list), "the XML node has no child list");
+}
+
+long Length(IXMLDOMNodeList* list) {
+    long length = 0;
+    OleCheck(list->get_length(&length));
+    return length;
+}
+
+ComPtr<IXMLDOMNode> Item(IXMLDOMNodeList* list, long index) {
+    ComPtr<IXMLDOMNode> node;
+    const HRESULT status = list->get_item(index, node.put());
+    return Required(status, std::move(node), "the XML child is missing");
+}
+
+std::wstring NodeName(IXMLDOMNode* node) {
+    Bstr name;
+    OleCheck(node->get_nodeName(name.put()));
+    return name.str();
+}
+
+std::wstring Text(IXMLDOMNode* node) {
+    Bstr text;
+    OleCheck(node->get_text(text.put()));
+    return text.str();
+}
+
+ComPtr<IXMLDOMNode> NamedAttribute(IXMLDOMNode* node, const std::wstring& name) {
+    ComPtr<IXMLDOMNamedNodeMap> attributes;
+    HRESULT status = node->get_attributes(attributes.put());
+    attributes = Required(status, std::move(attributes), "the XML node has no attributes");
+    const Bstr attributeName(name);
+    ComPtr<IXMLDOMNode> attribute;
+    status = attributes->getNamedItem(attributeName.get(), attribute.put());
+    return Required(status, std::move(attribute), "the XML element lacks an attribute");
+}
+
+ComPtr<IXMLDOMElement> CreateElement(IXMLDOMDocument* document, const std::wstring& name) {
+    const Bstr tag(name);
+    ComPtr<IXMLDOMElement> element;
+    const HRESULT status = document->createElement(tag.get(), element.put());
+    return Required(status, std::move(element), "no XML element created");
+}
+
+ComPtr<IXMLDOMText> CreateTextNode(IXMLDOMDocument* document, const std::wstring& text) {
+    const Bstr data(text);
+    ComPtr<IXMLDOMText> node;
+    const HRESULT status = document->createTextNode(data.get(), node.put());
+    return Required(status, std::move(node), "no XML text node created");
+}
+
+ComPtr<IXMLDOMAttribute> CreateAttribute(IXMLDOMDocument* document, const std::wstring& name) {
+    const Bstr attributeName(name);
+    ComPtr<IXMLDOMAttribute> attribute;
+    const HRESULT status = document->createAttribute(attributeName.get(), attribute.put());
+    return Required(status, std::move(attribute), "no XML attribute created");
+}
+
+void SetValue(IXMLDOMAttribute* attribute, const std::wstring& value) {
+    OleCheck(attribute->put_value(Variant::FromText(value).get()));
+}
+
+void SetAttributeNode(IXMLDOMElement* element, IXMLDOMAttribute* attribute) {
+    ComPtr<IXMLDOMAttribute> replaced;
+    OleCheck(element->setAttributeNode(attribute, replaced.put()));
+}
+
+void AppendChild(IXMLDOMNode* parent, IXMLDOMNode* child) {
+    ComPtr<IXMLDOMNode> appended;
+    OleCheck(parent->appendChild(child, appended.put()));
+}
+
+} // namespace zvk::xml

@@ -1,0 +1,44 @@
+// The few MSXML DOM calls the settings store makes. Each throws zvk::EOleError when the call reports
+// failure, and zvk::Exception when an expected node is absent, so that a caller handles both in one place.
+#pragma once
+#include <windows.h>
+#include <msxml.h> // not msxml2.h: it redefines CLSID_DOMDocument as DOMDocument2
+#include <string>
+
+#include "runtime/com_ptr.h"
+
+namespace zvk::xml {
+
+// A fresh DOMDocument that parses synchronously.
+ComPtr<IXMLDOMDocument> NewDocument();
+
+// Keeps DTDs from reaching the parser where the DOM allows it: ProhibitDTD where offered, no external
+// entities or validation. Failures are ignored; DocumentHasDtd catches the rest after parsing.
+void RefuseDtds(IXMLDOMDocument* document);
+bool DocumentHasDtd(IXMLDOMDocument* document);
+
+// Parses a file or a text; throws when it cannot be read or is not well-formed.
+void LoadFile(IXMLDOMDocument* document, const std::wstring& path);
+void LoadText(IXMLDOMDocument* document, const std::wstring& text);
+void SaveFile(IXMLDOMDocument* document, const std::wstring& path);
+
+ComPtr<IXMLDOMElement> DocumentElement(IXMLDOMDocument* document);
+ComPtr<IXMLDOMNode> SelectSingleNode(IXMLDOMNode* context, const std::wstring& query);
+ComPtr<IXMLDOMNodeList> ChildNodes(IXMLDOMNode* node);
+long Length(IXMLDOMNodeList* list);
+ComPtr<IXMLDOMNode> Item(IXMLDOMNodeList* list, long index);
+
+std::wstring NodeName(IXMLDOMNode* node);
+// An element's text content, or an attribute's value.
+std::wstring Text(IXMLDOMNode* node);
+// Throws for a node that has no attribute map (not an element) or lacks the attribute.
+ComPtr<IXMLDOMNode> NamedAttribute(IXMLDOMNode* node, const std::wstring& name);
+
+ComPtr<IXMLDOMElement> CreateElement(IXMLDOMDocument* document, const std::wstring& name);
+ComPtr<IXMLDOMText> CreateTextNode(IXMLDOMDocument* document, const std::wstring& text);
+ComPtr<IXMLDOMAttribute> CreateAttribute(IXMLDOMDocument* document, const std::wstring& name);
+void SetValue(IXMLDOMAttribute* attribute, const std::wstring& value);
+void SetAttributeNode(IXMLDOMElement* element, IXMLDOMAttribute* attribute);
+void AppendChild(IXMLDOMNode* parent, IXMLDOMNode* child);
+
+} // namespace zvk::xml
