@@ -1,0 +1,101 @@
+#include "registry/jet4/case_fold.h"
+#include "registry/jet4/header.h"
+#include "registry/jet4/table_builder.h"
+
+#include <optional>
+
+namespace jet4 {
+namespace {
+
+constexpr uint32_t kCatalogPage = 2;
+constexpr int kLocalTable = 1;
+constexpr uint32_t kSystemObjectFlags = 0x80000002;
+constexpr uint32_t kTableDefPageMask = 0x00FFFFFF;
+
+struct CatalogEntry {
+    std::u16string name;
+    uint32_t tdefPage;
+    bool system;
+};
+
+int32_t fixedValue(const Table& t, size_t row, int col) {
+    if (t.isNull(row, static_cast<size_t>(col)))
+        return 0;
+    return static_cast<int32_t>(std::stol(t.display(row, static_cast<size_t>(col))));
+}
+
+// Local tables from MSysObjects, read through its own table definition.
+std::vector<CatalogEntry> readCatalog(const PageStore& pages) {
+    TableDef def = readTableDef(pages, kCatalogPage);
+    std::vector<ColumnDef> wanted;
+    for (const char16_t* name : {u"Id", u"Name", u"Type", u"Flags"})
+        for (const ColumnDef& c : def.columns)
+            if (equalFolded(c.column.name, name)) {
+                wanted.push_back(c);
+                break;
+            }
+    if (wanted.size() != 4 || wanted[0].column.type != ColumnType::Long ||
+        wanted[1].column.type != ColumnType::Text || wanted[2].column.type != ColumnType::Integer ||
+        wanted[3].column.type != ColumnType::Long)
+        throw Error("malformed file: the catalog lacks its Id, Name, Type or Flags column");
+    def.columns = wanted;
+    const Table catalog = TableBuilder::build(pages, def);
+
+    std::vector<CatalogEntry> entries;
+    for (size_t row = 0; row < catalog.rowCount(); ++row) {
+        if (catalog.isNull(row, 0) || fixedValue(catalog, row, 2) != kLocalTable)
+            continue;
+        const auto flags = static_cast<uint32_t>(fixedValue(catalog, row, 3));
+        entries.push_back({std::u16string(catalog.text(row, 1)),
+                           static_cast<uint32_t>(fixedValue(catalog, row, 0)) & kTableDefPageMask,
+                           (flags & kSystemObjectFlags) != 0});
+    }
+    return entries;
+}
+
+} // namespace
+
+struct Database::Impl {
+    Impl(Header h, std::vector<uint8_t> bytes)
+        : header(std::move(h)), pages(std::move(bytes), header.encodingKey), catalog(readCatalog(pages)) {}
+    Header header;
+    PageStore pages;
+    std::vector<CatalogEntry> catalog;
+};
+
+Database::Database(std::vector<uint8_t> bytes, std::u16string_view password) {
+    Header header = decodeHeader(bytes.data(), bytes.size());
+    if (header.info.version != 1)
+        throw Error(header.info.format + " files are not supported; only Jet 4 (Access 2000-2003)");
+    if (!header.password.empty() && header.password != password)
+        throw WrongPassword("wrong database password");
+    impl_ = std::make_unique<Impl>(std::move(header), std::move(bytes));
+}
+
+Database::~Database() = default;
+Database::Database(Database&&) noexcept = default;
+Database& Database::operator=(Database&&) noexcept = default;
+
+const FileInfo& Database::info() const {
+    return impl_->header.info;
+}
+
+std::vector<std::u16string> Database::tableNames() const {
+    std::vector<std::u16string> names;
+    for (const CatalogEntry& e : impl_->catalog)
+        if (!e.system)
+            names.push_back(e.name);
+    return names;
+}
+
+Table Database::table(std::u16string_view name) const {
+    const CatalogEntry* found = nullptr;
+    for (const CatalogEntry& e : impl_->catalog)
+        if (equalFolded(e.name, name) && (found == nullptr || (found->system && !e.system)))
+            found = &e;
+    if (found == nullptr)
+        throw NotFound("no table \"" + toUtf8(name) + "\" in the database");
+    return TableBuilder::build(impl_->pages, readTableDef(impl_->pages, found->tdefPage));
+}
+
+} // namespace jet4

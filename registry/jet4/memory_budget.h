@@ -1,0 +1,24 @@
+// Caps what a table may cost in memory relative to the file, so that shared or looping references in a
+// damaged file cannot multiply it.
+#pragma once
+
+#include "registry/jet4/jet4_reader.h"
+
+#include <cstddef>
+
+namespace jet4 {
+
+class MemoryBudget {
+  public:
+    explicit MemoryBudget(size_t fileSize) : left_(fileSize * 32 + (size_t{16} << 20)) {}
+    void take(size_t bytes) {
+        if (bytes > left_)
+            throw Error("malformed file: table data larger than the file can hold");
+        left_ -= bytes;
+    }
+
+  private:
+    size_t left_;
+};
+
+} // namespace jet4

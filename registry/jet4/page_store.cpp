@@ -1,0 +1,69 @@
+#include "registry/jet4/page_store.h"
+
+#include "registry/jet4/header.h"
+#include "registry/jet4/rc4.h"
+
+#include <string>
+
+namespace jet4 {
+namespace {
+constexpr size_t kRowCountOffset = 12;
+constexpr size_t kRowTableOffset = 14;
+constexpr uint16_t kRowOffsetMask = 0x1FFF;
+// Slots that fit into the row table of one page at all.
+constexpr unsigned kMaxRowSlots = (kPageSize - kRowTableOffset) / 2;
+} // namespace
+
+PageStore::PageStore(std::vector<uint8_t> bytes, uint32_t encodingKey)
+    : bytes_(std::move(bytes)), fileSize_(bytes_.size()) {
+    const size_t pages = (bytes_.size() + kPageSize - 1) / kPageSize;
+    if (pages > UINT32_MAX / 256) // row pointers address 24-bit page numbers
+        throw Error("file too large for Jet 4");
+    pageCount_ = static_cast<uint32_t>(pages);
+    bytes_.resize(pages * kPageSize, 0);
+    if (encodingKey != 0) {
+        for (uint32_t n = 1; n < pageCount_; ++n) {
+            const uint32_t k = encodingKey ^ n;
+            const uint8_t key[4] = {static_cast<uint8_t>(k), static_cast<uint8_t>(k >> 8),
+                                    static_cast<uint8_t>(k >> 16), static_cast<uint8_t>(k >> 24)};
+            rc4Apply(key, sizeof key, bytes_.data() + size_t{n} * kPageSize, kPageSize);
+        }
+    }
+}
+
+ByteView PageStore::page(uint32_t number) const {
+    if (number >= pageCount_)
+        throw Error("malformed file: page " + std::to_string(number) + " is beyond the end of the file");
+    return ByteView(bytes_.data() + size_t{number} * kPageSize, kPageSize);
+}
+
+ByteView PageStore::page(uint32_t number, PageType type) const {
+    ByteView p = page(number);
+    if (p.u8(0) != type)
+        throw Error("malformed file: page " + std::to_string(number) + " is not of the expected type");
+    return p;
+}
+
+unsigned rowSlotCount(ByteView page) {
+    const unsigned n = page.u16(kRowCountOffset);
+    if (n > kMaxRowSlots)
+        throw Error("malformed file: absurd row count on a data page");
+    return n;
+}
+
+uint16_t rowSlotFlags(ByteView page, unsigned row) {
+    return static_cast<uint16_t>(page.u16(kRowTableOffset + 2 * row) & ~kRowOffsetMask);
+}
+
+ByteView rowBytes(ByteView page, unsigned row) {
+    const unsigned slots = rowSlotCount(page);
+    if (row >= slots)
+        throw Error("malformed file: row pointer to a missing row");
+    const size_t start = page.u16(kRowTableOffset + 2 * row) & kRowOffsetMask;
+    const size_t end = row == 0 ? page.size() : page.u16(kRowTableOffset + 2 * (row - 1)) & kRowOffsetMask;
+    if (start < kRowTableOffset + 2 * slots || start >= end || end > page.size())
+        throw Error("malformed file: row bounds outside its page");
+    return page.sub(start, end - start);
+}
+
+} // namespace jet4

@@ -1,0 +1,50 @@
+// The file as a sequence of 4 KiB pages, decoded once when the file is "encoded"; data-page row access.
+#pragma once
+
+#include "registry/jet4/byte_view.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace jet4 {
+
+enum PageType : uint8_t { kDataPage = 0x01, kTableDefPage = 0x02, kUsageMapPage = 0x05 };
+
+// Row-slot flags of a data page. A moved row's original slot holds a pointer (overflow); its new copy is
+// marked deleted so that a scan meets it only through the pointer.
+constexpr uint16_t kRowDeleted = 0x8000;
+constexpr uint16_t kRowOverflow = 0x4000;
+
+// Row pointer as stored in the file: low byte row number, upper three bytes page number.
+struct RowPointer {
+    uint32_t page;
+    unsigned row;
+};
+inline RowPointer rowPointer(uint32_t value) {
+    return {value >> 8, value & 0xFFu};
+}
+
+class PageStore {
+  public:
+    // A short last page is completed with zeros. Pages from 1 on are decoded with the key when it is set.
+    PageStore(std::vector<uint8_t> bytes, uint32_t encodingKey);
+
+    uint32_t pageCount() const { return pageCount_; }
+    size_t fileSize() const { return fileSize_; }
+    ByteView page(uint32_t number) const;
+    // A page of the given type, or Error.
+    ByteView page(uint32_t number, PageType type) const;
+
+  private:
+    std::vector<uint8_t> bytes_;
+    size_t fileSize_;
+    uint32_t pageCount_;
+};
+
+// Row slots of a data page.
+unsigned rowSlotCount(ByteView page);
+uint16_t rowSlotFlags(ByteView page, unsigned row);
+// The bytes of row `row` (flags ignored); Error when the slot is out of range or its bounds are invalid.
+ByteView rowBytes(ByteView page, unsigned row);
+
+} // namespace jet4

@@ -1,0 +1,125 @@
+#include "registry/jet4/table_builder.h"
+
+#include "registry/jet4/case_fold.h"
+#include "registry/jet4/long_value.h"
+#include "registry/jet4/row_fields.h"
+#include "registry/jet4/row_scan.h"
+#include "registry/jet4/text_codec.h"
+#include "registry/jet4/value_display.h"
+
+#include <limits>
+
+namespace jet4 {
+namespace {
+
+bool isText(ColumnType type) {
+    return type == ColumnType::Text || type == ColumnType::Memo;
+}
+
+template <typename V> size_t heapBytes(const V& v) {
+    return v.capacity() * sizeof(typename V::value_type);
+}
+
+} // namespace
+
+Table TableBuilder::build(const PageStore& pages, const TableDef& def) {
+    Table table;
+    const size_t count = def.columns.size();
+    for (const ColumnDef& c : def.columns)
+        table.columns_.push_back(c.column);
+    table.data_.resize(count);
+
+    MemoryBudget budget(pages.fileSize());
+    std::vector<Field> fields;
+    std::vector<uint8_t> longValue;
+    size_t rows = 0;
+    forEachRow(pages, def, [&](ByteView row) {
+        splitRow(row, def, fields);
+        budget.take(count * sizeof(uint32_t) + count / 8 + 1);
+        for (size_t i = 0; i < count; ++i) {
+            Table::ColumnData& d = table.data_[i];
+            const Field& f = fields[i];
+            const ColumnType type = def.columns[i].column.type;
+            if (rows % 64 == 0)
+                d.present.push_back(0);
+            const size_t before = d.chars.size() * 2 + d.bytes.size();
+            bool present = f.present;
+            if (type == ColumnType::Boolean) {
+                d.bytes.push_back(f.present ? 1 : 0);
+                present = true;
+            } else if (present) {
+                ByteView value = f.bytes;
+                if (type == ColumnType::Memo || type == ColumnType::Ole) {
+                    readLongValue(pages, value, budget, longValue);
+                    value = ByteView(longValue.data(), longValue.size());
+                }
+                if (isText(type))
+                    appendStoredText(value.data(), value.size(), d.chars);
+                else
+                    d.bytes.insert(d.bytes.end(), value.data(), value.data() + value.size());
+            }
+            budget.take(d.chars.size() * 2 + d.bytes.size() - before);
+            const size_t end = isText(type) ? d.chars.size() : d.bytes.size();
+            if (end > std::numeric_limits<uint32_t>::max())
+                throw Error("table too large");
+            d.ends.push_back(static_cast<uint32_t>(end));
+            if (present)
+                d.present.back() |= uint64_t{1} << (rows % 64);
+        }
+        ++rows;
+    });
+    for (Table::ColumnData& d : table.data_) {
+        d.ends.shrink_to_fit();
+        d.chars.shrink_to_fit();
+        d.bytes.shrink_to_fit();
+        d.present.shrink_to_fit();
+    }
+    table.rowCount_ = rows;
+    return table;
+}
+
+int Table::findColumn(std::u16string_view name) const {
+    for (size_t i = 0; i < columns_.size(); ++i)
+        if (equalFolded(columns_[i].name, name))
+            return static_cast<int>(i);
+    return -1;
+}
+
+const Table::ColumnData& Table::data(size_t row, size_t col) const {
+    if (row >= rowCount_ || col >= columns_.size())
+        throw std::out_of_range("jet4::Table: row or column out of range");
+    return data_[col];
+}
+
+bool Table::isNull(size_t row, size_t col) const {
+    return (data(row, col).present[row / 64] >> (row % 64) & 1) == 0;
+}
+
+std::u16string_view Table::text(size_t row, size_t col) const {
+    const ColumnData& d = data(row, col);
+    if (!isText(columns_[col].type))
+        return {};
+    const size_t begin = row == 0 ? 0 : d.ends[row - 1];
+    return std::u16string_view(d.chars).substr(begin, d.ends[row] - begin);
+}
+
+std::string Table::display(size_t row, size_t col) const {
+    if (isNull(row, col))
+        return {};
+    const ColumnData& d = data_[col];
+    if (isText(columns_[col].type))
+        return toUtf8(text(row, col));
+    const size_t begin = row == 0 ? 0 : d.ends[row - 1];
+    return displayValue(columns_[col], d.bytes.data() + begin, d.ends[row] - begin);
+}
+
+size_t Table::memoryUsage() const {
+    size_t total = heapBytes(columns_) + heapBytes(data_);
+    for (const Column& c : columns_)
+        total += c.name.capacity() * sizeof(char16_t);
+    for (const ColumnData& d : data_)
+        total += heapBytes(d.ends) + heapBytes(d.chars) + heapBytes(d.bytes) + heapBytes(d.present);
+    return total;
+}
+
+} // namespace jet4
