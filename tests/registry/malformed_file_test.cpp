@@ -1,0 +1,154 @@
+// Damaged files end in jet4::Error, never in a crash or a hang. Each case damages one structure of a small
+// member file.
+#include "registry/jet4/jet4_reader.h"
+#include "tools/zvkdb/jet4_writer.h"
+#include "page_builder.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace {
+
+constexpr size_t kPage = 4096;
+constexpr double kCreated = 45000.0;
+
+Bytes memberFile() {
+    return jet4::writeMemberDatabase({u"UA3ABC", u"RK1ZZ", u"UA3АБВ"}, u"", kCreated);
+}
+
+uint32_t get32(const Bytes& b, size_t at) {
+    return b[at] | b[at + 1] << 8 | static_cast<uint32_t>(b[at + 2]) << 16 |
+           static_cast<uint32_t>(b[at + 3]) << 24;
+}
+uint16_t get16(const Bytes& b, size_t at) {
+    return static_cast<uint16_t>(b[at] | b[at + 1] << 8);
+}
+
+// Where the structures of table `main` are, found the way a reader finds them.
+struct Layout {
+    size_t tdef = 0;     // byte offset of main's table definition
+    size_t data = 0;     // byte offset of main's first data page
+    size_t mapRow = 0;   // byte offset of main's owned-pages usage map row
+    size_t firstRow = 0; // byte offset of row 0 on the data page
+};
+
+Layout locate(const Bytes& file) {
+    Layout l;
+    for (size_t p = 3; p * kPage < file.size(); ++p) {
+        const size_t at = p * kPage;
+        if (file[at] == 0x02 && file[at + 40] == 0x4E)
+            l.tdef = at;
+        else if (file[at] == 0x01 && l.tdef != 0 && get32(file, at + 4) == l.tdef / kPage && l.data == 0)
+            l.data = at;
+    }
+    const uint32_t map = get32(file, l.tdef + 55);
+    l.mapRow = (map >> 8) * kPage + (get16(file, (map >> 8) * kPage + 14 + 2 * (map & 0xFF)) & 0x1FFF);
+    l.firstRow = l.data + (get16(file, l.data + 14) & 0x1FFF);
+    return l;
+}
+
+void openAndReadAll(const Bytes& file) {
+    jet4::probe(file.data(), file.size());
+    const jet4::Database db(file, u"");
+    for (const std::u16string& name : db.tableNames()) {
+        const jet4::Table t = db.table(name);
+        for (size_t r = 0; r < t.rowCount(); ++r)
+            for (size_t c = 0; c < t.columns().size(); ++c)
+                t.display(r, c);
+    }
+}
+
+TEST(MalformedFile, TheUndamagedFileReads) {
+    const Bytes file = memberFile();
+    const Layout l = locate(file);
+    ASSERT_NE(l.tdef, 0u);
+    ASSERT_NE(l.data, 0u);
+    EXPECT_NO_THROW(openAndReadAll(file));
+    EXPECT_EQ(jet4::Database(file, u"").table(u"main").rowCount(), 3u);
+}
+
+TEST(MalformedFile, EveryDamageEndsInError) {
+    const struct {
+        const char* what;
+        std::function<void(Bytes&, const Layout&)> damage;
+    } cases[] = {
+        {"empty file", [](Bytes& f, const Layout&) { f.clear(); }},
+        {"page 0 truncated", [](Bytes& f, const Layout&) { f.resize(200); }},
+        {"not a Jet header", [](Bytes& f, const Layout&) { f[4] = 'X'; }},
+        {"Jet 3 (version 0)", [](Bytes& f, const Layout&) { f[0x14] = 0; }},
+        {"ACE 12 (version 2)", [](Bytes& f, const Layout&) { f[0x14] = 2; }},
+        {"unknown version", [](Bytes& f, const Layout&) { f[0x14] = 0x7F; }},
+        {"file cut after page 1", [](Bytes& f, const Layout&) { f.resize(2 * kPage); }},
+        {"encoding key set on plain pages", [](Bytes& f, const Layout&) { f[0x3E] ^= 0x5A; }},
+        {"catalog page of the wrong type", [](Bytes& f, const Layout&) { f[2 * kPage] = 0x01; }},
+        {"table definition chain loops",
+         [](Bytes& f, const Layout& l) { put32(f, l.tdef + 4, l.tdef / kPage); }},
+        {"table definition continues on a data page",
+         [](Bytes& f, const Layout& l) { put32(f, l.tdef + 4, l.data / kPage); }},
+        {"table definition continues beyond the file",
+         [](Bytes& f, const Layout& l) { put32(f, l.tdef + 4, 999); }},
+        {"absurd column count", [](Bytes& f, const Layout& l) { put16(f, l.tdef + 45, 0xFFFF); }},
+        {"absurd index count", [](Bytes& f, const Layout& l) { put32(f, l.tdef + 51, 0x7FFFFFFF); }},
+        {"column name longer than the definition",
+         [](Bytes& f, const Layout& l) {
+             const size_t name = l.tdef + 63 + 12 * get32(f, l.tdef + 51) + 25 * get16(f, l.tdef + 45);
+             put16(f, name, 0xFFF0);
+         }},
+        {"usage map on a page beyond the file",
+         [](Bytes& f, const Layout& l) { put32(f, l.tdef + 55, 0x99900); }},
+        {"usage map row missing", [](Bytes& f, const Layout& l) { f[l.tdef + 55] = 0x77; }},
+        {"usage map of unknown type", [](Bytes& f, const Layout& l) { f[l.mapRow] = 0x07; }},
+        {"usage map naming pages beyond the file",
+         [](Bytes& f, const Layout& l) { put32(f, l.mapRow + 1, 0x00FFFF00); }},
+        {"reference map naming a page that is no map",
+         [](Bytes& f, const Layout& l) {
+             f[l.mapRow] = 0x01;
+             put32(f, l.mapRow + 1, static_cast<uint32_t>(l.tdef / kPage));
+         }},
+        {"absurd row count on a data page", [](Bytes& f, const Layout& l) { put16(f, l.data + 12, 0xFFFF); }},
+        {"row starting beyond its page", [](Bytes& f, const Layout& l) { put16(f, l.data + 14, 0x1FF0); }},
+        {"row starting inside the row table",
+         [](Bytes& f, const Layout& l) { put16(f, l.data + 14, 0x0010); }},
+        {"rows overlapping", [](Bytes& f, const Layout& l) { put16(f, l.data + 16, get16(f, l.data + 14)); }},
+        {"row claiming more columns than it holds",
+         [](Bytes& f, const Layout& l) { put16(f, l.firstRow, 0xFFFF); }},
+        {"absurd variable-column count",
+         [](Bytes& f, const Layout& l) { put16(f, l.data + kPage - 1 - 2, 0x0FFF); }},
+        {"variable offset beyond the row",
+         [](Bytes& f, const Layout& l) { put16(f, l.data + kPage - 1 - 2 - 2, 0x0FFF); }},
+        {"overflow pointer to itself",
+         [](Bytes& f, const Layout& l) {
+             put16(f, l.data + 14, static_cast<uint16_t>(get16(f, l.data + 14) | 0x4000));
+             f[l.firstRow] = 0;
+             f[l.firstRow + 1] = static_cast<uint8_t>(l.data / kPage);
+             f[l.firstRow + 2] = 0;
+             f[l.firstRow + 3] = 0;
+         }},
+        {"overflow pointer to another table's page",
+         [](Bytes& f, const Layout& l) {
+             put16(f, l.data + 14, static_cast<uint16_t>(get16(f, l.data + 14) | 0x4000));
+             put32(f, l.firstRow, 3u << 8);
+         }},
+    };
+    for (const auto& c : cases) {
+        Bytes file = memberFile();
+        const Layout layout = locate(file);
+        c.damage(file, layout);
+        EXPECT_THROW(openAndReadAll(file), jet4::Error) << c.what;
+    }
+}
+
+TEST(MalformedFile, PagesOfOtherTablesAndDeletedRowsAreSkipped) {
+    Bytes file = memberFile();
+    const Layout l = locate(file);
+    Bytes foreign = file;
+    put32(foreign, l.data + 4, 3); // the map still names the page, but it belongs to another table
+    EXPECT_EQ(jet4::Database(foreign, u"").table(u"main").rowCount(), 0u);
+    put16(file, l.data + 14, static_cast<uint16_t>(get16(file, l.data + 14) | 0x8000));
+    const jet4::Table t = jet4::Database(file, u"").table(u"main");
+    ASSERT_EQ(t.rowCount(), 2u);
+    EXPECT_EQ(t.text(0, 0), u"RK1ZZ");
+}
+
+} // namespace
