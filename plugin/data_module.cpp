@@ -2,7 +2,17 @@
 
 namespace zvk {
 
-TDataModule1::TDataModule1() = default;
-TDataModule1::~TDataModule1() = default;
+TDataModule1::TDataModule1() {
+    ADOConnection1.LoginPrompt = false;
+    ADOConnection1.ClientCursor = true;
+    ADOQuery1.Connection = &ADOConnection1;
+    ADOQuery1.SQL = "SELECT * FROM main";
+    ADOQuery1.ReadOnly = true;
+}
+
+TDataModule1::~TDataModule1() {
+    ADOQuery1.Close();
+    ADOConnection1.Close();
+}
 
 } // namespace zvk

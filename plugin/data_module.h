@@ -1,6 +1,8 @@
 // The non-visual container of the plug-in's components, created by the first run and freed by release.
 #pragma once
 #include "notice/manual_hint.h"
+#include "registry/ado_connection.h"
+#include "registry/ado_query.h"
 
 namespace zvk {
 
@@ -11,6 +13,8 @@ class TDataModule1 {
     TDataModule1(const TDataModule1&) = delete;
     TDataModule1& operator=(const TDataModule1&) = delete;
 
+    TADOConnection ADOConnection1;
+    TADOQuery ADOQuery1;
     TManualHint ManualHint1;
 
     // A click on the notice closes it.

@@ -4,6 +4,8 @@
 #include "plugin/data_module.h"
 #include "plugin/globals.h"
 #include "plugin/main_form.h"
+#include "plugin/member_database.h"
+#include "settings/config.h"
 #include "runtime/application.h"
 #include "runtime/exception.h"
 #include "runtime/host_text.h"
@@ -46,6 +48,9 @@ HWND RunPlugin(TPluginContext* context) {
     HostContext = context;
     try {
         DataModule1 = std::make_unique<TDataModule1>();
+        HostText folder(context->Environment->GetPluginDataFolder());
+        Config.Load(folder.str() + "\\ZVK\\configuration.xml");
+        OpenMemberDatabase();
         Notifier = std::make_unique<TNotifycator>();
     } catch (...) {
         // Undo what this run made, so that a later run starts clean and release hands back the

@@ -3,24 +3,11 @@
 #include <oleauto.h>
 
 #include "runtime/application.h"
+#include "runtime/cp1251.h"
 
 namespace zvk {
 
 namespace {
-
-std::wstring widen1251(const std::string& text) {
-    int size = MultiByteToWideChar(1251, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring result(static_cast<size_t>(size), L'\0');
-    MultiByteToWideChar(1251, 0, text.data(), static_cast<int>(text.size()), result.data(), size);
-    return result;
-}
-
-std::string narrow1251(const wchar_t* text, UINT length) {
-    int size = WideCharToMultiByte(1251, 0, text, static_cast<int>(length), nullptr, 0, nullptr, nullptr);
-    std::string result(static_cast<size_t>(size), '\0');
-    WideCharToMultiByte(1251, 0, text, static_cast<int>(length), result.data(), size, nullptr, nullptr);
-    return result;
-}
 
 // Takes the message the host left in the thread's COM error object, if any.
 std::string takeHostMessage() {
@@ -31,7 +18,7 @@ std::string takeHostMessage() {
     BSTR description = nullptr;
     std::string message;
     if (SUCCEEDED(info->GetDescription(&description)) && description != nullptr) {
-        message = narrow1251(description, SysStringLen(description));
+        message = Cp1251FromWide(std::wstring(description, SysStringLen(description)));
     }
     SysFreeString(description);
     info->Release();
@@ -77,7 +64,7 @@ HRESULT ReportToHost(const std::exception& error) noexcept {
     try {
         ICreateErrorInfo* create = nullptr;
         if (SUCCEEDED(CreateErrorInfo(&create))) {
-            std::wstring text = widen1251(error.what());
+            std::wstring text = WideFromCp1251(error.what());
             create->SetDescription(const_cast<LPOLESTR>(text.c_str()));
             IErrorInfo* info = nullptr;
             if (SUCCEEDED(create->QueryInterface(IID_IErrorInfo, reinterpret_cast<void**>(&info)))) {

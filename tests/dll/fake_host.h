@@ -182,6 +182,7 @@ inline bool same(const TMethod& a, const TMethod& b) {
     return a.Code == b.Code && a.Data == b.Data;
 }
 
+#ifdef ZVK_DLL_PATH
 // zvk.dll, loaded for one test and freed after it.
 class Plugin {
   public:
@@ -209,5 +210,6 @@ class Plugin {
   private:
     HMODULE module_;
 };
+#endif
 
 } // namespace fake

@@ -1,0 +1,112 @@
+#include "registry/ado_connection.h"
+
+#include <windows.h>
+
+#include <cstdint>
+#include <vector>
+
+#include "registry/connection_string.h"
+#include "runtime/cp1251.h"
+#include "runtime/exception.h"
+#include "runtime/handles.h"
+
+namespace zvk {
+
+namespace {
+
+const wchar_t* const JetProvider = L"Microsoft.Jet.OLEDB.4.0";
+constexpr uint64_t MaxDatabaseSize = 2ull << 30; // the largest file Jet 4.0 makes
+
+std::u16string utf16(const std::wstring& text) {
+    return std::u16string(text.begin(), text.end());
+}
+
+// Every mode part must leave the file unwritten.
+void checkReadOnlyMode(const std::wstring& mode) {
+    size_t start = 0;
+    while (start <= mode.size()) {
+        size_t bar = mode.find(L'|', start);
+        std::wstring part = mode.substr(start, bar == std::wstring::npos ? std::wstring::npos : bar - start);
+        while (!part.empty() && part.front() == L' ') {
+            part.erase(part.begin());
+        }
+        while (!part.empty() && part.back() == L' ') {
+            part.pop_back();
+        }
+        const bool allowed = SameKeyword(part, L"Read") || SameKeyword(part, L"Share Deny None") ||
+                             SameKeyword(part, L"Share Deny Write") ||
+                             SameKeyword(part, L"Share Deny Read") || SameKeyword(part, L"Share Exclusive");
+        if (!allowed) {
+            throw Exception("The member database is opened read-only; mode '" + Cp1251FromWide(mode) +
+                            "' is not supported");
+        }
+        if (bar == std::wstring::npos) {
+            break;
+        }
+        start = bar + 1;
+    }
+}
+
+std::vector<uint8_t> readWholeFile(const std::wstring& path) {
+    // Others may keep the file open, even for writing: Access does while someone edits the list.
+    UniqueHandle file(CreateFileW(path.c_str(), GENERIC_READ,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.valid()) {
+        throw Exception("Could not find file '" + Cp1251FromWide(path) + "'.");
+    }
+    LARGE_INTEGER size{};
+    if (!GetFileSizeEx(file.get(), &size) || static_cast<uint64_t>(size.QuadPart) > MaxDatabaseSize) {
+        throw Exception("Unrecognized database format '" + Cp1251FromWide(path) + "'.");
+    }
+    std::vector<uint8_t> bytes(static_cast<size_t>(size.QuadPart));
+    size_t done = 0;
+    while (done < bytes.size()) {
+        DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size() - done, 1u << 24));
+        DWORD read = 0;
+        if (!ReadFile(file.get(), bytes.data() + done, chunk, &read, nullptr) || read == 0) {
+            throw Exception("Cannot read the file '" + Cp1251FromWide(path) + "'.");
+        }
+        done += read;
+    }
+    return bytes;
+}
+
+} // namespace
+
+void TADOConnection::Open() {
+    Close();
+    TConnectionString settings(ConnectionString);
+    if (!SameKeyword(settings.Value(L"Provider"), JetProvider)) {
+        throw Exception("Provider cannot be found. It may not be properly installed.");
+    }
+    if (settings.Has(L"Mode")) {
+        checkReadOnlyMode(settings.Value(L"Mode"));
+    }
+    const std::wstring user = settings.Value(L"User ID");
+    if (!user.empty() && !SameKeyword(user, L"Admin")) {
+        throw Exception("Not a valid account name or password.");
+    }
+    const std::wstring path = settings.Value(L"Data Source");
+    if (path.empty()) {
+        throw Exception("Could not find file ''.");
+    }
+    std::vector<uint8_t> bytes = readWholeFile(path);
+    try {
+        database_ = std::make_unique<jet4::Database>(std::move(bytes),
+                                                     utf16(settings.Value(L"Jet OLEDB:Database Password")));
+    } catch (const jet4::WrongPassword&) {
+        throw Exception("Not a valid password.");
+    } catch (const jet4::Error& error) {
+        throw Exception("Unrecognized database format '" + Cp1251FromWide(path) + "': " + error.what());
+    }
+}
+
+const jet4::Database& TADOConnection::Database() const {
+    if (!database_) {
+        throw Exception("Operation is not allowed when the object is closed.");
+    }
+    return *database_;
+}
+
+} // namespace zvk
