@@ -1,11 +1,11 @@
-#include "run_command.h"
+#include "run_shell.h"
 
 #include <cstdio>
 #include <memory>
 #include <stdexcept>
 #include <sys/wait.h>
 
-CommandResult runCommand(const std::string& command) {
+CommandResult runShell(const std::string& command) {
     struct Closer {
         int* status;
         void operator()(FILE* f) const { *status = pclose(f); }

@@ -1,6 +1,6 @@
 // Runs a shell command and collects what it writes to standard output (POSIX only).
-#ifndef ZVKDB_TEST_RUN_COMMAND_H
-#define ZVKDB_TEST_RUN_COMMAND_H
+#ifndef ZVKDB_TEST_RUN_SHELL_H
+#define ZVKDB_TEST_RUN_SHELL_H
 
 #include <string>
 
@@ -9,7 +9,7 @@ struct CommandResult {
     std::string out;
 };
 
-CommandResult runCommand(const std::string& command);
+CommandResult runShell(const std::string& command);
 
 // Wraps a path or argument in single quotes for the shell.
 std::string shellQuote(const std::string& text);
