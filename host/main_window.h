@@ -36,6 +36,7 @@ class MainWindow final : public EntryStatusSink {
     CallsignEdit& callsignEdit() { return callsignEdit_; }
     PluginSession& plugin() { return *plugin_; }
     HandlerFailures& failures() { return failures_; }
+    TPluginContext* pluginContext() { return context_ ? context_->record() : nullptr; }
 
     // Loads and runs the plug-in; false with the reason (UTF-8) when it cannot be loaded.
     bool StartPlugin(std::string& error);

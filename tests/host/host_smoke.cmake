@@ -1,0 +1,29 @@
+# Runs brevlog.exe in scripted mode with the plug-in and checks that it succeeded and wrote its screenshot.
+# -DWINE=... -DBREVLOG=... -DPLUGIN=... -DZVKDB=... (may be empty) -DWORK=...
+file(REMOVE_RECURSE ${WORK})
+file(MAKE_DIRECTORY ${WORK}/data/ZVK)
+set(png ${WORK}/brevlog.png)
+
+# A member file when the member tool is there; the host runs the same without one.
+if(ZVKDB)
+  file(WRITE ${WORK}/members.txt "UA3ABC\nR2DEF\n")
+  execute_process(COMMAND ${WINE} ${ZVKDB} create Z:${WORK}/data/ZVK/zvk.mdb
+                  INPUT_FILE ${WORK}/members.txt RESULT_VARIABLE rc)
+  if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "zvkdb create failed: ${rc}")
+  endif()
+endif()
+
+execute_process(COMMAND ${WINE} ${BREVLOG} --data Z:${WORK}/data --plugin Z:${PLUGIN}
+                        --type UA3ABC --notify 4,23 --select 2 --release --run --screenshot Z:${png} --exit
+                RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "brevlog exited with ${rc}")
+endif()
+if(NOT EXISTS ${png})
+  message(FATAL_ERROR "no screenshot at ${png}")
+endif()
+file(READ ${png} signature LIMIT 8 HEX)
+if(NOT signature STREQUAL "89504e470d0a1a0a")
+  message(FATAL_ERROR "${png} is not a PNG file")
+endif()
