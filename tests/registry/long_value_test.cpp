@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 namespace {
@@ -20,9 +21,9 @@ Bytes header(uint32_t length, uint32_t type, uint32_t pointer) {
 }
 
 Bytes chainRow(uint32_t next, const std::string& data) {
-    Bytes row(4, 0);
+    Bytes row(4 + data.size(), 0);
     put32(row, 0, next);
-    row.insert(row.end(), data.begin(), data.end());
+    std::copy(data.begin(), data.end(), row.begin() + 4);
     return row;
 }
 
