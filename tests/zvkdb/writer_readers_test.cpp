@@ -22,7 +22,9 @@ struct RowCase {
     bool outgrowsInlineUsageMap; // more data pages than an inline map covers: needs a reference map
 };
 
-void PrintTo(const RowCase& c, std::ostream* out) { *out << c.rows << " rows"; }
+void PrintTo(const RowCase& c, std::ostream* out) {
+    *out << c.rows << " rows";
+}
 
 class WrittenFile : public ::testing::TestWithParam<RowCase> {};
 
