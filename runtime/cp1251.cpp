@@ -30,11 +30,13 @@ std::string Cp1251FromWide(const std::wstring& text) {
     if (text.size() > INT_MAX)
         throw std::length_error("text too long");
     const int size = static_cast<int>(text.size());
-    const int length = WideCharToMultiByte(kCp1251, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
+    const int length =
+        WideCharToMultiByte(kCp1251, WC_NO_BEST_FIT_CHARS, text.data(), size, nullptr, 0, nullptr, nullptr);
     if (length <= 0)
         throw std::bad_alloc();
     std::string result(static_cast<size_t>(length), '\0');
-    WideCharToMultiByte(kCp1251, 0, text.data(), size, result.data(), length, nullptr, nullptr);
+    WideCharToMultiByte(kCp1251, WC_NO_BEST_FIT_CHARS, text.data(), size, result.data(), length, nullptr,
+                        nullptr);
     return result;
 }
 

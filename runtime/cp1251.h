@@ -5,7 +5,8 @@
 namespace zvk {
 
 std::wstring WideFromCp1251(const std::string& text);
-// Characters that Windows-1251 lacks become '?'.
+// Characters that Windows-1251 lacks become '?' (no best-fit look-alikes such as "1" for the fullwidth digit
+// one).
 std::string Cp1251FromWide(const std::wstring& text);
 
 } // namespace zvk

@@ -1,9 +1,9 @@
 // The published-property table through which the XML store reads and writes an object's persistent state.
-// A class lists its properties in declaration order in a static table that names its base class's table:
+// A class lists its properties in declaration order in a static table that names its base class's table,
+// and returns that table from PublishedProperties():
 //
-//   const TPropertyTable TConfig::Properties = {&TSrzClass::Properties, kConfigProperties};
 //   constexpr TPublishedProperty kConfigProperties[] = {Published<&TConfig::SelectColor>("SelectColor"),
-//   ...};
+//   ...}; const TPropertyTable TConfig::Properties(&TSrzClass::Properties, kConfigProperties);
 //
 // The kind follows from the C++ type of the value: 8/16/32-bit integers are whole numbers, char, wchar_t
 // and char16_t characters, bool and enums enumerations (give enums a fixed underlying type), std::bitset<=32

@@ -117,6 +117,8 @@ TEST(Config, LoadAppliesElementsInOrderUntilOneFails) {
          Configuration("<EnableSound type=\"Integer\">0</EnableSound>"
                        "<SelectColor type=\"Integer\"></SelectColor>"),
          false, kDefaultColor, false},
+        {"fullwidth digit", Configuration("<SelectColor type=\"Integer\">1\xEF\xBC\x91</SelectColor>"), false,
+         kDefaultColor, true},
         {"empty element", Configuration("<EnableSound type=\"Integer\"/>"), false, kDefaultColor, true},
         {"not well-formed", Configuration("<SelectColor type=\"Integer\">255</Selectcolor>"), false,
          kDefaultColor, true},
