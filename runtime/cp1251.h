@@ -5,8 +5,7 @@
 namespace zvk {
 
 std::wstring WideFromCp1251(const std::string& text);
-// Characters that Windows-1251 lacks become '?' (no best-fit look-alikes such as "1" for the fullwidth digit
-// one).
+// Characters that Windows-1251 lacks become '?', never a best-fit look-alike (a fullwidth digit stays '?').
 std::string Cp1251FromWide(const std::wstring& text);
 
 } // namespace zvk
