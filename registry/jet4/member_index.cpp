@@ -2,7 +2,9 @@
 
 #include "registry/jet4/case_fold.h"
 
+#include <algorithm>
 #include <limits>
+#include <stdexcept>
 
 namespace jet4 {
 namespace {
@@ -19,24 +21,31 @@ uint64_t foldedHash(std::u16string_view text) {
 } // namespace
 
 MemberIndex::MemberIndex(const Table& table, size_t column) {
-    reserve(table.rowCount());
+    size_t chars = 0;
+    for (size_t row = 0; row < table.rowCount(); ++row)
+        chars += table.text(row, column).size();
+    reserve(table.rowCount(), chars);
     for (size_t row = 0; row < table.rowCount(); ++row)
         if (!table.isNull(row, column))
             insert(table.text(row, column));
 }
 
 MemberIndex::MemberIndex(const std::vector<std::u16string>& values) {
-    reserve(values.size());
+    size_t chars = 0;
+    for (const std::u16string& v : values)
+        chars += v.size();
+    reserve(values.size(), chars);
     for (const std::u16string& v : values)
         insert(v);
 }
 
-void MemberIndex::reserve(size_t count) {
-    // Power of two, at most about 70 % full.
-    size_t capacity = 16;
-    while (capacity * 7 / 10 < count)
-        capacity *= 2;
-    slots_.assign(capacity, 0);
+void MemberIndex::reserve(size_t count, size_t chars) {
+    // At most 70 % full, sized exactly (not to a power of two) to keep memory per member low.
+    if (count > std::numeric_limits<uint32_t>::max() / 2)
+        throw std::length_error("jet4::MemberIndex: too many values");
+    slots_.assign(std::max<size_t>(16, count * 10 / 7 + 1), 0);
+    ends_.reserve(count);
+    chars_.reserve(chars);
 }
 
 std::u16string_view MemberIndex::value(uint32_t index) const {
@@ -45,9 +54,10 @@ std::u16string_view MemberIndex::value(uint32_t index) const {
 }
 
 size_t MemberIndex::findSlot(std::u16string_view key, uint64_t hash) const {
-    const size_t mask = slots_.size() - 1;
+    const size_t capacity = slots_.size();
     const uint64_t tag = hash & 0xFFFFFFFF00000000ull;
-    for (size_t i = static_cast<size_t>(hash) & mask;; i = (i + 1) & mask) {
+    for (size_t i = static_cast<size_t>((hash & 0xFFFFFFFFu) * capacity >> 32);;
+         i = i + 1 == capacity ? 0 : i + 1) {
         const uint64_t slot = slots_[i];
         if (slot == 0)
             return i;

@@ -23,7 +23,7 @@ class MemberIndex {
     size_t memoryUsage() const;
 
   private:
-    void reserve(size_t count);
+    void reserve(size_t count, size_t chars);
     void insert(std::u16string_view value);
     std::u16string_view value(uint32_t index) const;
     // Slot: hash in the high half, value index + 1 in the low half; 0 = empty.

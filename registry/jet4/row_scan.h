@@ -2,11 +2,35 @@
 #pragma once
 
 #include "registry/jet4/table_def.h"
-
-#include <functional>
+#include "registry/jet4/usage_map.h"
 
 namespace jet4 {
 
-void forEachRow(const PageStore& pages, const TableDef& table, const std::function<void(ByteView)>& visit);
+constexpr size_t kOwnerOffset = 4;
+
+inline bool ownedDataPage(ByteView page, uint32_t tdef) {
+    return page.u8(0) == kDataPage && page.u32(kOwnerOffset) == tdef;
+}
+
+// The row an overflow pointer leads to.
+ByteView followOverflow(const PageStore& pages, const TableDef& table, ByteView pointer);
+
+// Calls visit(ByteView row) for every live row; a template so that the per-row call inlines.
+template <typename Visit> void forEachRow(const PageStore& pages, const TableDef& table, Visit&& visit) {
+    for (uint32_t number : usageMapPages(pages, table.ownedPagesMap)) {
+        const ByteView page = pages.page(number);
+        // Maps may still name pages the table gave away; only its own data pages count.
+        if (!ownedDataPage(page, table.page))
+            continue;
+        const unsigned slots = rowSlotCount(page);
+        for (unsigned row = 0; row < slots; ++row) {
+            const uint16_t flags = rowSlotFlags(page, row);
+            if (flags & kRowDeleted)
+                continue;
+            const ByteView bytes = rowBytes(page, row);
+            visit(flags & kRowOverflow ? followOverflow(pages, table, bytes) : bytes);
+        }
+    }
+}
 
 } // namespace jet4

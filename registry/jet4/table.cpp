@@ -5,8 +5,10 @@
 #include "registry/jet4/row_fields.h"
 #include "registry/jet4/row_scan.h"
 #include "registry/jet4/text_codec.h"
+#include "registry/jet4/usage_map.h"
 #include "registry/jet4/value_display.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace jet4 {
@@ -14,6 +16,35 @@ namespace {
 
 bool isText(ColumnType type) {
     return type == ColumnType::Text || type == ColumnType::Memo;
+}
+
+// Growing arenas row by row would copy them several times: reserve from the row slots and row bytes of the
+// table's pages (upper bounds, since a row's text never has more characters than the row has bytes).
+void reserveFor(const PageStore& pages, const TableDef& def, std::vector<Table::ColumnData>& data) {
+    size_t slots = 0, rowBytes = 0;
+    for (uint32_t number : usageMapPages(pages, def.ownedPagesMap)) {
+        const ByteView page = pages.page(number);
+        if (!ownedDataPage(page, def.page))
+            continue;
+        const unsigned n = rowSlotCount(page);
+        slots += n;
+        rowBytes +=
+            n == 0 ? 0 : page.size() - std::min<size_t>(page.size(), page.u16(14 + 2 * (n - 1)) & 0x1FFF);
+    }
+    size_t textColumns = 0;
+    for (const ColumnDef& c : def.columns)
+        textColumns += isText(c.column.type);
+    for (size_t i = 0; i < data.size(); ++i) {
+        data[i].ends.reserve(slots);
+        data[i].present.reserve(slots / 64 + 1);
+        if (isText(def.columns[i].column.type))
+            data[i].chars.reserve(rowBytes / textColumns / 2);
+    }
+}
+
+template <typename V> void trim(V& v) {
+    if (v.capacity() > v.size() + v.size() / 4)
+        v.shrink_to_fit();
 }
 
 template <typename V> size_t heapBytes(const V& v) {
@@ -28,6 +59,7 @@ Table TableBuilder::build(const PageStore& pages, const TableDef& def) {
     for (const ColumnDef& c : def.columns)
         table.columns_.push_back(c.column);
     table.data_.resize(count);
+    reserveFor(pages, def, table.data_);
 
     MemoryBudget budget(pages.fileSize());
     std::vector<Field> fields;
@@ -69,10 +101,10 @@ Table TableBuilder::build(const PageStore& pages, const TableDef& def) {
         ++rows;
     });
     for (Table::ColumnData& d : table.data_) {
-        d.ends.shrink_to_fit();
-        d.chars.shrink_to_fit();
-        d.bytes.shrink_to_fit();
-        d.present.shrink_to_fit();
+        trim(d.ends);
+        trim(d.chars);
+        trim(d.bytes);
+        trim(d.present);
     }
     table.rowCount_ = rows;
     return table;

@@ -1,10 +1,19 @@
 #include "registry/jet4/text_codec.h"
 
+#include <cstring>
+
 namespace jet4 {
 
 void appendStoredText(const uint8_t* data, size_t size, std::u16string& out) {
     if (size >= 2 && data[0] == 0xFF && data[1] == 0xFE) {
         // Compressed: one byte per Latin-1 character; a zero byte toggles to UCS-2 and back.
+        if (std::memchr(data + 2, 0, size - 2) == nullptr) {
+            const size_t at = out.size();
+            out.resize(at + size - 2);
+            for (size_t k = 2; k < size; ++k)
+                out[at + k - 2] = data[k];
+            return;
+        }
         bool compressed = true;
         size_t i = 2;
         while (i < size) {

@@ -2,6 +2,7 @@
 #include "registry/jet4/jet4_reader.h"
 #include "registry/jet4/member_index.h"
 #include "tools/zvkdb/jet4_writer.h"
+#include "encode_file.h"
 
 #include <gtest/gtest.h>
 
@@ -37,6 +38,17 @@ TEST_P(WriterRoundTrip, SameCallsignsBackAndPasswordEnforced) {
     for (const std::u16string& c : expected)
         ASSERT_TRUE(index.contains(c));
     EXPECT_FALSE(index.contains(u"NOT-A-MEMBER"));
+}
+
+TEST(WriterRoundTrip, EncodedPagesAreDecoded) {
+    const std::vector<std::u16string> expected = callsigns(600);
+    const auto file = encodeJetFile(jet4::writeMemberDatabase(expected, u"w52rt7jh"), 0xA7B773E0);
+    EXPECT_TRUE(jet4::probe(file.data(), file.size()).encoded);
+    EXPECT_THROW(jet4::Database(file, u""), jet4::WrongPassword);
+    const jet4::Table table = jet4::Database(file, u"w52rt7jh").table(u"main");
+    ASSERT_EQ(table.rowCount(), expected.size());
+    for (size_t row = 0; row < expected.size(); ++row)
+        ASSERT_EQ(table.text(row, 0), expected[row]);
 }
 
 INSTANTIATE_TEST_SUITE_P(Sizes, WriterRoundTrip, testing::Values(0, 1, 3000, 100000));

@@ -1,0 +1,30 @@
+// libFuzzer entry: whatever the bytes, probe, open, read every table and index its text columns, ending
+// either normally or in jet4::Error.
+#include "registry/jet4/header.h"
+#include "registry/jet4/jet4_reader.h"
+#include "registry/jet4/member_index.h"
+#include "zero_runs.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    try {
+        jet4::probe(data, size);
+    } catch (const jet4::Error&) {
+    }
+    std::vector<uint8_t> file = expandZeroRuns(data, size);
+    try {
+        // Open with the stored password so that protected files are read as deeply as plain ones.
+        const std::u16string password = jet4::decodeHeader(file.data(), file.size()).password;
+        const jet4::Database db(std::move(file), password);
+        for (const std::u16string& name : db.tableNames()) {
+            const jet4::Table table = db.table(name);
+            for (size_t col = 0; col < table.columns().size(); ++col) {
+                for (size_t row = 0; row < table.rowCount(); ++row)
+                    table.display(row, col);
+                if (table.columns()[col].type == jet4::ColumnType::Text)
+                    jet4::MemberIndex(table, col).contains(u"UA3ABC");
+            }
+        }
+    } catch (const jet4::Error&) {
+    }
+    return 0;
+}
