@@ -43,7 +43,7 @@ void MemberIndex::reserve(size_t count, size_t chars) {
     // At most 70 % full, sized exactly (not to a power of two) to keep memory per member low.
     if (count > std::numeric_limits<uint32_t>::max() / 2)
         throw std::length_error("jet4::MemberIndex: too many values");
-    slots_.assign(std::max<size_t>(16, count * 10 / 7 + 1), 0);
+    slots_.assign(std::max<size_t>(16, static_cast<size_t>(uint64_t{count} * 10 / 7 + 1)), 0);
     ends_.reserve(count);
     chars_.reserve(chars);
 }
@@ -80,7 +80,7 @@ void MemberIndex::insert(std::u16string_view v) {
     if (slots_[slot] != 0)
         return;
     if (chars_.size() + v.size() > std::numeric_limits<uint32_t>::max() ||
-        ends_.size() + 1 > slots_.size() * 7 / 10)
+        uint64_t{ends_.size()} + 1 > uint64_t{slots_.size()} * 7 / 10)
         throw std::length_error("jet4::MemberIndex: too many values");
     for (char16_t c : v)
         chars_.push_back(foldCase(c));

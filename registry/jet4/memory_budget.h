@@ -5,12 +5,14 @@
 #include "registry/jet4/jet4_reader.h"
 
 #include <cstddef>
+#include <cstdint>
 
 namespace jet4 {
 
 class MemoryBudget {
   public:
-    explicit MemoryBudget(size_t fileSize) : left_(fileSize * 32 + (size_t{16} << 20)) {}
+    explicit MemoryBudget(size_t fileSize)
+        : left_(fileSize > (SIZE_MAX - kFloor) / kFactor ? SIZE_MAX : fileSize * kFactor + kFloor) {}
     void take(size_t bytes) {
         if (bytes > left_)
             throw Error("malformed file: table data larger than the file can hold");
@@ -18,6 +20,8 @@ class MemoryBudget {
     }
 
   private:
+    static constexpr size_t kFactor = 32;
+    static constexpr size_t kFloor = size_t{16} << 20;
     size_t left_;
 };
 

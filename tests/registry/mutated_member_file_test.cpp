@@ -1,11 +1,12 @@
-// Damaged files end in jet4::Error, never in a crash or a hang. Each case damages one structure of a small
-// member file.
+// Small member files from the writer, altered in memory: damaged structures end in jet4::Error (never a
+// crash or a hang); valid forms the writer does not produce (moved rows, long definitions) read correctly.
 #include "registry/jet4/jet4_reader.h"
 #include "tools/zvkdb/jet4_writer.h"
 #include "page_builder.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 
 namespace {
@@ -149,6 +150,54 @@ TEST(MalformedFile, PagesOfOtherTablesAndDeletedRowsAreSkipped) {
     const jet4::Table t = jet4::Database(file, u"").table(u"main");
     ASSERT_EQ(t.rowCount(), 2u);
     EXPECT_EQ(t.text(0, 0), u"RK1ZZ");
+}
+
+// Appends a page and returns its number.
+uint32_t appendPage(Bytes& file, const Bytes& page) {
+    const auto number = static_cast<uint32_t>(file.size() / kPage);
+    file.insert(file.end(), page.begin(), page.end());
+    return number;
+}
+
+TEST(MutatedFile, MovedRowIsReadThroughItsOverflowPointer) {
+    Bytes file = memberFile();
+    const Layout l = locate(file);
+    const Bytes moved(file.begin() + static_cast<long>(l.firstRow),
+                      file.begin() + static_cast<long>(l.data + kPage));
+    Bytes page = dataPage(static_cast<uint32_t>(l.tdef / kPage), {moved});
+    put16(page, 14, static_cast<uint16_t>(get16(page, 14) | 0x8000)); // the moved copy: skipped by a scan
+    const uint32_t target = appendPage(file, page);
+    put16(file, l.data + 14, static_cast<uint16_t>(get16(file, l.data + 14) | 0x4000));
+    put32(file, l.firstRow, target << 8); // row 0 of the new page
+
+    const jet4::Table t = jet4::Database(file, u"").table(u"main");
+    ASSERT_EQ(t.rowCount(), 3u);
+    EXPECT_EQ(t.text(0, 0), u"UA3ABC");
+    EXPECT_EQ(t.text(2, 0), u"UA3АБВ");
+}
+
+TEST(MutatedFile, TableDefinitionContinuesOnAnotherPage) {
+    Bytes file = memberFile();
+    const Layout l = locate(file);
+    // Skipped index entries push the column descriptors across the page end.
+    const uint32_t entries = 335;
+    Bytes definition(file.begin() + static_cast<long>(l.tdef),
+                     file.begin() + static_cast<long>(l.tdef + kPage));
+    ASSERT_EQ(get32(definition, 51), 0u);
+    definition.insert(definition.begin() + 63, size_t{12} * entries, 0xEE);
+    put32(definition, 51, entries);
+    Bytes continuation(kPage, 0);
+    continuation[0] = 0x02;
+    continuation[1] = 0x01;
+    std::copy(definition.begin() + kPage, definition.begin() + 2 * kPage - 8, continuation.begin() + 8);
+    put32(definition, 4, appendPage(file, continuation));
+    std::copy(definition.begin(), definition.begin() + kPage, file.begin() + static_cast<long>(l.tdef));
+
+    const jet4::Table t = jet4::Database(file, u"").table(u"main");
+    ASSERT_EQ(t.columns().size(), 1u);
+    EXPECT_EQ(t.columns()[0].name, u"Callsign");
+    ASSERT_EQ(t.rowCount(), 3u);
+    EXPECT_EQ(t.text(1, 0), u"RK1ZZ");
 }
 
 } // namespace
