@@ -1,8 +1,7 @@
 // Small member files from the writer, altered in memory: damaged structures end in jet4::Error (never a
 // crash or a hang); valid forms the writer does not produce (moved rows, long definitions) read correctly.
 #include "registry/jet4/jet4_reader.h"
-#include "tools/zvkdb/jet4_writer.h"
-#include "page_builder.h"
+#include "member_file_layout.h"
 
 #include <gtest/gtest.h>
 
@@ -10,44 +9,6 @@
 #include <functional>
 
 namespace {
-
-constexpr size_t kPage = 4096;
-constexpr double kCreated = 45000.0;
-
-Bytes memberFile() {
-    return jet4::writeMemberDatabase({u"UA3ABC", u"RK1ZZ", u"UA3АБВ"}, u"", kCreated);
-}
-
-uint32_t get32(const Bytes& b, size_t at) {
-    return b[at] | b[at + 1] << 8 | static_cast<uint32_t>(b[at + 2]) << 16 |
-           static_cast<uint32_t>(b[at + 3]) << 24;
-}
-uint16_t get16(const Bytes& b, size_t at) {
-    return static_cast<uint16_t>(b[at] | b[at + 1] << 8);
-}
-
-// Where the structures of table `main` are, found the way a reader finds them.
-struct Layout {
-    size_t tdef = 0;     // byte offset of main's table definition
-    size_t data = 0;     // byte offset of main's first data page
-    size_t mapRow = 0;   // byte offset of main's owned-pages usage map row
-    size_t firstRow = 0; // byte offset of row 0 on the data page
-};
-
-Layout locate(const Bytes& file) {
-    Layout l;
-    for (size_t p = 3; p * kPage < file.size(); ++p) {
-        const size_t at = p * kPage;
-        if (file[at] == 0x02 && file[at + 40] == 0x4E)
-            l.tdef = at;
-        else if (file[at] == 0x01 && l.tdef != 0 && get32(file, at + 4) == l.tdef / kPage && l.data == 0)
-            l.data = at;
-    }
-    const uint32_t map = get32(file, l.tdef + 55);
-    l.mapRow = (map >> 8) * kPage + (get16(file, (map >> 8) * kPage + 14 + 2 * (map & 0xFF)) & 0x1FFF);
-    l.firstRow = l.data + (get16(file, l.data + 14) & 0x1FFF);
-    return l;
-}
 
 void openAndReadAll(const Bytes& file) {
     jet4::probe(file.data(), file.size());
@@ -152,13 +113,6 @@ TEST(MalformedFile, PagesOfOtherTablesAndDeletedRowsAreSkipped) {
     EXPECT_EQ(t.text(0, 0), u"RK1ZZ");
 }
 
-// Appends a page and returns its number.
-uint32_t appendPage(Bytes& file, const Bytes& page) {
-    const auto number = static_cast<uint32_t>(file.size() / kPage);
-    file.insert(file.end(), page.begin(), page.end());
-    return number;
-}
-
 TEST(MutatedFile, MovedRowIsReadThroughItsOverflowPointer) {
     Bytes file = memberFile();
     const Layout l = locate(file);
@@ -174,6 +128,14 @@ TEST(MutatedFile, MovedRowIsReadThroughItsOverflowPointer) {
     ASSERT_EQ(t.rowCount(), 3u);
     EXPECT_EQ(t.text(0, 0), u"UA3ABC");
     EXPECT_EQ(t.text(2, 0), u"UA3АБВ");
+}
+
+TEST(MutatedFile, MemoValuesInlineInOneRowAndInAChain) {
+    const jet4::Table t = jet4::Database(memoMemberFile(), u"").table(u"main");
+    ASSERT_EQ(t.columns()[0].type, jet4::ColumnType::Memo);
+    ASSERT_EQ(t.rowCount(), 3u);
+    for (size_t row = 0; row < 3; ++row)
+        EXPECT_EQ(t.text(row, 0), kMemoValues[row]) << row;
 }
 
 TEST(MutatedFile, TableDefinitionContinuesOnAnotherPage) {

@@ -1,6 +1,8 @@
-// Writes the fuzzer's seed corpus: small member files from the zvkdb writer in the zero-run form. Run once;
+// Writes the fuzzer's seed corpus: small member files from the zvkdb writer (one altered to hold
+// Memo values) in the zero-run form. Run once;
 // the output is committed.
 #include "tools/zvkdb/jet4_writer.h"
+#include "member_file_layout.h"
 #include "zero_runs.h"
 
 #include <cstdio>
@@ -33,5 +35,6 @@ int main(int argc, char** argv) {
     save(argv[1], "few.zr", jet4::writeMemberDatabase(few, u"", created));
     save(argv[1], "few-password.zr", jet4::writeMemberDatabase(few, u"w52rt7jh", created));
     save(argv[1], "two-pages.zr", jet4::writeMemberDatabase(many, u"", created));
+    save(argv[1], "memo.zr", memoMemberFile());
     return 0;
 }
