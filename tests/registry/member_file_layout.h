@@ -55,23 +55,28 @@ inline uint32_t appendPage(Bytes& file, const Bytes& page) {
 
 // Bytes of a UCS-2 text, or of a compressed one when `compressed`.
 inline Bytes storedText(const std::u16string& text, bool compressed) {
-    Bytes out;
+    const size_t prefix = compressed ? 2 : 0, width = compressed ? 1 : 2;
+    Bytes out(prefix + width * text.size(), 0xFF);
     if (compressed)
-        out = {0xFF, 0xFE};
-    for (char16_t c : text) {
-        out.push_back(static_cast<uint8_t>(c));
+        out[1] = 0xFE;
+    for (size_t i = 0; i < text.size(); ++i) {
+        out[prefix + width * i] = static_cast<uint8_t>(text[i]);
         if (!compressed)
-            out.push_back(static_cast<uint8_t>(c >> 8));
+            out[prefix + width * i + 1] = static_cast<uint8_t>(text[i] >> 8);
     }
     return out;
 }
 
 // A row of a table whose one column is variable: count, value, end offset, start offset, count, null mask.
 inline Bytes singleVariableColumnRow(const Bytes& value) {
-    Bytes row = {1, 0};
-    row.insert(row.end(), value.begin(), value.end());
-    const auto end = static_cast<uint16_t>(row.size());
-    row.insert(row.end(), {static_cast<uint8_t>(end), static_cast<uint8_t>(end >> 8), 2, 0, 1, 0, 1});
+    const size_t end = 2 + value.size();
+    Bytes row(end + 7, 0);
+    row[0] = 1;
+    std::copy(value.begin(), value.end(), row.begin() + 2);
+    put16(row, end, static_cast<uint16_t>(end));
+    put16(row, end + 2, 2);
+    put16(row, end + 4, 1);
+    row[end + 6] = 1;
     return row;
 }
 

@@ -7,14 +7,15 @@
 
 using Bytes = std::vector<uint8_t>;
 
+// at(): a bad offset in a test fails loudly (and GCC's bounds analysis sees the check).
 inline void put16(Bytes& b, size_t at, uint16_t v) {
-    b[at] = static_cast<uint8_t>(v);
-    b[at + 1] = static_cast<uint8_t>(v >> 8);
+    b.at(at) = static_cast<uint8_t>(v);
+    b.at(at + 1) = static_cast<uint8_t>(v >> 8);
 }
 
 inline void put32(Bytes& b, size_t at, uint32_t v) {
     for (int i = 0; i < 4; ++i)
-        b[at + i] = static_cast<uint8_t>(v >> (8 * i));
+        b.at(at + i) = static_cast<uint8_t>(v >> (8 * i));
 }
 
 // A data page owned by `owner` with the rows packed from the page end, as Access lays them out.
