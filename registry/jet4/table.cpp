@@ -19,7 +19,7 @@ bool isText(ColumnType type) {
 }
 
 // Growing arenas row by row would copy them several times: reserve from the row slots and row bytes of the
-// table's pages (upper bounds, since a row's text never has more characters than the row has bytes).
+// table's pages (a hint; compressed text has one character per byte, UCS-2 one per two).
 void reserveFor(const PageStore& pages, const TableDef& def, std::vector<Table::ColumnData>& data) {
     size_t slots = 0, rowBytes = 0;
     for (uint32_t number : usageMapPages(pages, def.ownedPagesMap)) {
@@ -34,9 +34,13 @@ void reserveFor(const PageStore& pages, const TableDef& def, std::vector<Table::
     size_t textColumns = 0;
     for (const ColumnDef& c : def.columns)
         textColumns += isText(c.column.type);
+    // Slots may be many empty rows of a wide table; reserve only what the file's size could justify.
+    const bool reserveRows = slots <= pages.fileSize() / std::max<size_t>(1, data.size());
     for (size_t i = 0; i < data.size(); ++i) {
-        data[i].ends.reserve(slots);
-        data[i].present.reserve(slots / 64 + 1);
+        if (reserveRows) {
+            data[i].ends.reserve(slots);
+            data[i].present.reserve(slots / 64 + 1);
+        }
         if (isText(def.columns[i].column.type))
             data[i].chars.reserve(rowBytes / textColumns / 2);
     }
