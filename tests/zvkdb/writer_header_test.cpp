@@ -1,7 +1,7 @@
 // The writer's database header compared with one Access wrote, and the limits it enforces.
 #include "temp_dir.h"
 #include "tools/zvkdb/jet4_writer.h"
-#include "tools/zvkdb/rc4.h"
+#include "registry/jet4/rc4.h"
 
 #include <gtest/gtest.h>
 
@@ -15,14 +15,14 @@ constexpr std::size_t kMaskedStart = 0x18, kMaskedSize = 128;
 std::vector<uint8_t> unmaskedHeader(std::vector<uint8_t> file) {
     const uint8_t key[4] = {0xC7, 0xDA, 0x39, 0x6B};
     file.resize(4096);
-    jet4::write::rc4(key, sizeof key, &file[kMaskedStart], kMaskedSize);
+    jet4::rc4Apply(key, sizeof key, &file[kMaskedStart], kMaskedSize);
     return file;
 }
 
 TEST(WriterHeader, Rc4KeystreamStartsAsPublished) {
     std::vector<uint8_t> zeros(8, 0);
     const uint8_t key[4] = {0xC7, 0xDA, 0x39, 0x6B};
-    jet4::write::rc4(key, sizeof key, zeros.data(), zeros.size());
+    jet4::rc4Apply(key, sizeof key, zeros.data(), zeros.size());
     EXPECT_EQ(zeros, (std::vector<uint8_t>{0xB5, 0x6F, 0x03, 0x62, 0x61, 0x08, 0xC2, 0x55}));
 }
 

@@ -1,6 +1,6 @@
 #include "jet4_header.h"
 
-#include "rc4.h"
+#include "registry/jet4/rc4.h"
 
 #include <cmath>
 
@@ -37,7 +37,7 @@ Bytes headerPage(std::u16string_view password, double creationDate) {
     for (std::size_t i = 0; i < kPasswordBytes; ++i)
         page[kPassword + i] ^= mask[i % 4];
 
-    rc4(kHeaderKey, sizeof kHeaderKey, &page[kMaskedStart], kMaskedSize);
+    rc4Apply(kHeaderKey, sizeof kHeaderKey, &page[kMaskedStart], kMaskedSize);
     return page;
 }
 
