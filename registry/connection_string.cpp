@@ -40,8 +40,7 @@ TConnectionString::TConnectionString(const std::wstring& text) {
         if (equals == std::wstring::npos || (semicolon != std::wstring::npos && semicolon < equals)) {
             if (!trim(text.substr(i, semicolon == std::wstring::npos ? std::wstring::npos : semicolon - i))
                      .empty()) {
-                throw Exception(
-                    "Format of the initialization string does not conform to the OLE DB specification");
+                throw Exception("The connection string is not a list of Key=Value pairs");
             }
             if (semicolon == std::wstring::npos) {
                 break;
