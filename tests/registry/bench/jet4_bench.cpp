@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <string>
 
 namespace {
@@ -139,6 +140,46 @@ void LinearScan(benchmark::State& state) {
 }
 BENCHMARK(LinearScan)->Arg(1000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMicrosecond);
 
+// Prints the runs as usual, then the ratios that matter against the baselines of the same run.
+class RatioReporter : public benchmark::ConsoleReporter {
+  public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        for (const Run& run : runs) {
+            if (run.iterations > 0) {
+                seconds_[run.benchmark_name()] =
+                    run.real_accumulated_time / static_cast<double>(run.iterations);
+            }
+        }
+        ConsoleReporter::ReportRuns(runs);
+    }
+    void Finalize() override {
+        ConsoleReporter::Finalize();
+        auto ratio = [&](const char* what, const std::string& a, const std::string& b) {
+            if (seconds_.count(a) && seconds_.count(b) && seconds_[b] > 0) {
+                std::printf("%-44s %8.1fx\n", what, seconds_[a] / seconds_[b]);
+            }
+        };
+        std::printf("\nRatios (same run):\n");
+        ratio("mdb-export / open and load main", "MdbExportMain/iterations:5/real_time",
+              "OpenAndLoadMain/real_time");
+        ratio("open and load main / read the bytes", "OpenAndLoadMain/real_time", "ReadFileBytes/real_time");
+        ratio("lookup at 1 000 000 / lookup at 1 000", "Contains/1000000", "Contains/1000");
+        for (const char* n : {"1000", "100000", "1000000"}) {
+            ratio((std::string("linear scan / lookup at ") + n).c_str(), std::string("LinearScan/") + n,
+                  std::string("Contains/") + n);
+        }
+    }
+
+  private:
+    std::map<std::string, double> seconds_;
+};
+
 } // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    return 0;
+}
