@@ -44,6 +44,9 @@ HWND RunPlugin(TPluginContext* context) {
     if (FirstRunDone) {
         return handle;
     }
+    if (!context || !context->Environment || !context->MainWindow) {
+        throw Exception("The logbook handed over no plug-in context");
+    }
     adoptHostApplication(context);
     HostContext = context;
     try {
