@@ -18,6 +18,8 @@ BOOL CALLBACK countWindow(HWND, LPARAM counter) {
     return TRUE;
 }
 
+// Wine answers 0 for the GDI and user object counts, so there only the window count bites; on Windows
+// all three do.
 Counts counts() {
     Counts c{0, GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS),
              GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS)};
