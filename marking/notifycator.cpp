@@ -102,7 +102,12 @@ void TNotifycator::DetachCallsignEdit() {
 }
 
 void TNotifycator::CheckCallsign() {
-    HostText text(HostContext->EntryPanel->GetCallsignEdit()->Text());
+    THostEntryPanel* panel = HostContext->EntryPanel;
+    TCustomEdit* edit = panel ? panel->GetCallsignEdit() : nullptr;
+    if (!edit) {
+        return;
+    }
+    HostText text(edit->Text());
     DataModule1->ManualHint1.HideHint();
 }
 
