@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -120,6 +121,9 @@ class Database {
 };
 
 std::string toUtf8(std::u16string_view text);
+// Malformed sequences become U+FFFD.
 std::u16string fromUtf8(std::string_view text);
+// Empty when the text is not well-formed UTF-8.
+std::optional<std::u16string> fromUtf8Strict(std::string_view text);
 
 } // namespace jet4

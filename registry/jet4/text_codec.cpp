@@ -1,6 +1,7 @@
 #include "registry/jet4/text_codec.h"
 
 #include <cstring>
+#include <optional>
 
 namespace jet4 {
 
@@ -70,50 +71,78 @@ std::string toUtf8(std::u16string_view text) {
     return out;
 }
 
+namespace {
+
+// Decodes the UTF-8 sequence at text[i] into c; the bytes it takes, or 0 when it is malformed
+// (bad lead or continuation byte, cut short, overlong, a surrogate or beyond U+10FFFF).
+size_t decodeUtf8At(std::string_view text, size_t i, uint32_t& c) {
+    const uint8_t b = static_cast<uint8_t>(text[i]);
+    size_t extra;
+    uint32_t minimum;
+    if (b < 0x80) {
+        c = b;
+        return 1;
+    } else if ((b & 0xE0) == 0xC0) {
+        extra = 1, c = b & 0x1F, minimum = 0x80;
+    } else if ((b & 0xF0) == 0xE0) {
+        extra = 2, c = b & 0x0F, minimum = 0x800;
+    } else if ((b & 0xF8) == 0xF0) {
+        extra = 3, c = b & 0x07, minimum = 0x10000;
+    } else {
+        return 0;
+    }
+    if (text.size() - i <= extra)
+        return 0;
+    for (size_t k = 1; k <= extra; ++k) {
+        const uint8_t next = static_cast<uint8_t>(text[i + k]);
+        if ((next & 0xC0) != 0x80)
+            return 0;
+        c = c << 6 | (next & 0x3F);
+    }
+    if (c < minimum || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
+        return 0;
+    return extra + 1;
+}
+
+void appendUtf16(std::u16string& out, uint32_t c) {
+    if (c >= 0x10000) {
+        c -= 0x10000;
+        out.push_back(static_cast<char16_t>(0xD800 + (c >> 10)));
+        out.push_back(static_cast<char16_t>(0xDC00 + (c & 0x3FF)));
+    } else {
+        out.push_back(static_cast<char16_t>(c));
+    }
+}
+
+} // namespace
+
 std::u16string fromUtf8(std::string_view text) {
     std::u16string out;
     out.reserve(text.size());
-    size_t i = 0;
-    while (i < text.size()) {
-        const uint8_t b = static_cast<uint8_t>(text[i]);
-        size_t extra;
-        uint32_t c;
-        uint32_t minimum;
-        if (b < 0x80) {
-            out.push_back(b);
-            ++i;
-            continue;
-        } else if ((b & 0xE0) == 0xC0) {
-            extra = 1, c = b & 0x1F, minimum = 0x80;
-        } else if ((b & 0xF0) == 0xE0) {
-            extra = 2, c = b & 0x0F, minimum = 0x800;
-        } else if ((b & 0xF8) == 0xF0) {
-            extra = 3, c = b & 0x07, minimum = 0x10000;
-        } else {
-            out.push_back(0xFFFD);
-            ++i;
-            continue;
-        }
-        size_t k = 1;
-        for (; k <= extra && i + k < text.size(); ++k) {
-            const uint8_t next = static_cast<uint8_t>(text[i + k]);
-            if ((next & 0xC0) != 0x80)
-                break;
-            c = c << 6 | (next & 0x3F);
-        }
-        if (k <= extra || c < minimum || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) {
+    for (size_t i = 0; i < text.size();) {
+        uint32_t c = 0;
+        const size_t taken = decodeUtf8At(text, i, c);
+        if (taken == 0) {
             out.push_back(0xFFFD); // malformed sequence: replace its lead byte, resync on the next
             ++i;
             continue;
         }
-        i += k;
-        if (c >= 0x10000) {
-            c -= 0x10000;
-            out.push_back(static_cast<char16_t>(0xD800 + (c >> 10)));
-            out.push_back(static_cast<char16_t>(0xDC00 + (c & 0x3FF)));
-        } else {
-            out.push_back(static_cast<char16_t>(c));
-        }
+        appendUtf16(out, c);
+        i += taken;
+    }
+    return out;
+}
+
+std::optional<std::u16string> fromUtf8Strict(std::string_view text) {
+    std::u16string out;
+    out.reserve(text.size());
+    for (size_t i = 0; i < text.size();) {
+        uint32_t c = 0;
+        const size_t taken = decodeUtf8At(text, i, c);
+        if (taken == 0)
+            return std::nullopt;
+        appendUtf16(out, c);
+        i += taken;
     }
     return out;
 }
