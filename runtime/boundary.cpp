@@ -3,6 +3,7 @@
 #include <oleauto.h>
 
 #include "runtime/application.h"
+#include "runtime/com_error.h"
 #include "runtime/cp1251.h"
 
 namespace zvk {
@@ -47,11 +48,7 @@ void CheckHostResult(HRESULT status) {
     }
     std::string message = takeHostMessage();
     if (message.empty()) {
-        message = "Host handler failed (0x" + [&] {
-            char hex[16];
-            wsprintfA(hex, "%08lX", static_cast<unsigned long>(status));
-            return std::string(hex);
-        }() + ")";
+        message = OleErrorMessage(status);
     }
     throw EHostError(message, status);
 }
