@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "fake_host.h"
+#include "plugin_fixture.h"
 
 using fake::Edit;
 using fake::Host;
@@ -10,13 +11,7 @@ using fake::same;
 
 namespace {
 
-class Hooks : public ::testing::Test {
-  protected:
-    void SetUp() override { CoInitialize(nullptr); }
-    void TearDown() override { CoUninitialize(); }
-    Host host;
-    Plugin plugin;
-};
+using Hooks = fake::PluginFixture;
 
 TEST_F(Hooks, GridsAreHookedOnceRepaintedAndHandCellsOnUnchanged) {
     plugin.run(&host.context);

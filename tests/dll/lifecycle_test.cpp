@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "fake_host.h"
+#include "plugin_fixture.h"
 #include "message_box_catcher.h"
 
 using fake::Host;
@@ -15,13 +16,7 @@ INT_PTR formState(HWND form) {
     return reinterpret_cast<INT_PTR>(GetPropA(form, FormProp));
 }
 
-class Lifecycle : public ::testing::Test {
-  protected:
-    void SetUp() override { CoInitialize(nullptr); }
-    void TearDown() override { CoUninitialize(); }
-    Host host;
-    Plugin plugin;
-};
+using Lifecycle = fake::PluginFixture;
 
 TEST_F(Lifecycle, RunCreatesTheHiddenFormAndLaterRunsOnlyAnswerItsHandle) {
     HWND form = plugin.run(&host.context);
