@@ -16,11 +16,15 @@ constexpr unsigned kMaxRowSlots = (kPageSize - kRowTableOffset) / 2;
 
 PageStore::PageStore(std::vector<uint8_t> bytes, uint32_t encodingKey)
     : bytes_(std::move(bytes)), fileSize_(bytes_.size()) {
-    const size_t pages = (bytes_.size() + kPageSize - 1) / kPageSize;
+    // Jet writes whole pages only. Anything else was cut short (or grown) by something else, and reading
+    // on would turn the missing rows into empty ones: a smaller member list instead of an error.
+    if (fileSize_ % kPageSize != 0)
+        throw Error("malformed file: its length, " + std::to_string(fileSize_) +
+                    " bytes, is not a whole number of pages (cut short?)");
+    const size_t pages = fileSize_ / kPageSize;
     if (pages > UINT32_MAX / 256) // row pointers address 24-bit page numbers
         throw Error("file too large for Jet 4");
     pageCount_ = static_cast<uint32_t>(pages);
-    bytes_.resize(pages * kPageSize, 0);
     if (encodingKey != 0) {
         for (uint32_t n = 1; n < pageCount_; ++n) {
             const uint32_t k = encodingKey ^ n;

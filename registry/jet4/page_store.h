@@ -26,7 +26,7 @@ inline RowPointer rowPointer(uint32_t value) {
 
 class PageStore {
   public:
-    // A short last page is completed with zeros. Pages from 1 on are decoded with the key when it is set.
+    // Error unless the file is whole pages. Pages from 1 on are decoded with the key when it is set.
     PageStore(std::vector<uint8_t> bytes, uint32_t encodingKey);
 
     uint32_t pageCount() const { return pageCount_; }

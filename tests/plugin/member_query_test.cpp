@@ -175,6 +175,7 @@ TEST_F(MemberQuery, DamagedFilesFailCleanly) {
         {},
         std::vector<uint8_t>(bytes.begin(), bytes.begin() + 100),
         std::vector<uint8_t>(bytes.begin(), bytes.begin() + 4096 + 17),
+        std::vector<uint8_t>(bytes.begin(), bytes.end() - 3000), // members cut off, not just fewer
         std::vector<uint8_t>(8192, 0xFF),
     };
     for (size_t i = 0; i < damaged.size(); ++i) {

@@ -101,6 +101,31 @@ TEST(MalformedFile, EveryDamageEndsInError) {
     }
 }
 
+// A cut file must not pass for a shorter member list: the cut rows, or the whole catalog, would read as
+// empty. Whole pages and nothing else make a file.
+TEST(MalformedFile, LengthNotAWholeNumberOfPages) {
+    std::vector<std::u16string> members;
+    for (int i = 0; i < 600; ++i)
+        members.push_back(u"RZ" + jet4::fromUtf8(std::to_string(i)));
+    const Bytes whole = jet4::writeMemberDatabase(members, u"", kCreated);
+    ASSERT_EQ(jet4::Database(whole, u"").table(u"main").rowCount(), members.size());
+    const struct {
+        const char* what;
+        size_t size;
+    } cases[] = {
+        {"cut by 3000 bytes", whole.size() - 3000},
+        {"cut by one byte", whole.size() - 1},
+        {"cut one byte into the last page", whole.size() - kPage + 1},
+        {"cut inside the catalog", 2 * kPage + 1000},
+        {"a stray byte after the last page", whole.size() + 1},
+    };
+    for (const auto& c : cases) {
+        Bytes file = whole;
+        file.resize(c.size, 0);
+        EXPECT_THROW(jet4::Database(file, u""), jet4::Error) << c.what;
+    }
+}
+
 TEST(MalformedFile, PagesOfOtherTablesAndDeletedRowsAreSkipped) {
     Bytes file = memberFile();
     const Layout l = locate(file);

@@ -113,9 +113,12 @@ TEST_F(ZvkdbCommand, WrongPasswordIsRefusedClearly) {
 }
 
 TEST_F(ZvkdbCommand, BadFilesAndNamesAreReported) {
-    const std::string members = path("members.mdb"), text = path("notes.txt");
+    const std::string members = path("members.mdb"), text = path("notes.txt"), cut = path("cut.mdb");
     ASSERT_EQ(run({"create", members}, "K1\n").code, zvkdb::kSuccess);
     writeFile(dir_.file("notes.txt"), std::vector<uint8_t>(5000, 'x'));
+    std::vector<uint8_t> bytes = readFile(dir_.file("members.mdb"));
+    bytes.resize(bytes.size() - 3000);
+    writeFile(dir_.file("cut.mdb"), bytes);
 
     const struct {
         std::vector<std::string> args;
@@ -125,6 +128,9 @@ TEST_F(ZvkdbCommand, BadFilesAndNamesAreReported) {
         {{"list", text}, "not a readable Jet 4.0 database"},
         {{"info", text}, "not a readable Jet 4.0 database"},
         {{"check", text, "K1"}, "not a readable Jet 4.0 database"},
+        {{"info", cut}, "not a whole number of pages"},
+        {{"list", cut}, "not a whole number of pages"},
+        {{"check", cut, "K1"}, "not a whole number of pages"},
         {{"list", members, "--table", "members"}, "no table 'members'"},
         {{"list", members, "--column", "Call"}, "has no column 'Call'"},
     };
