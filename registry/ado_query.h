@@ -22,8 +22,8 @@ class TADOQuery {
     void Close();
     bool Active() const { return table_.has_value(); }
 
-    // Whether some row's KeyField equals KeyValue (Windows-1251), letter case aside for Latin and
-    // Cyrillic; nothing else is folded. Never raises: any failure answers false.
+    // Whether some row's KeyField equals KeyValue (Windows-1251), letter case aside for every letter of
+    // the code page; nothing else is folded. Never raises: any failure answers false.
     bool Locate(const std::string& KeyField, const std::string& KeyValue) noexcept;
 
   private:

@@ -1,18 +1,45 @@
-// Letter-case folding as Access compares names and our member lookup compares callsigns: Latin (ASCII and
-// Latin-1) and Cyrillic (U+0400-U+045F) capitals map to their small letters; nothing else changes.
+// Letter-case folding as Access compares names and our member lookup compares callsigns: every capital
+// letter of Windows-1251 (the host's code page) and of Latin-1 maps to its small letter; nothing else
+// changes. The Windows-1251 pairs come from the code-page table itself, so that no letter is left out.
 #pragma once
 
+#include "registry/jet4/cp1251.h"
+
+#include <array>
 #include <string_view>
 
 namespace jet4 {
+namespace detail {
+
+// One past the highest capital: code units from here on never fold.
+constexpr size_t foldTableSize() {
+    size_t end = 0xDF; // Latin-1 capitals end at U+00DE
+    for (const Cp1251Char& c : kCp1251)
+        if (c.small != 0 && c.ch >= end)
+            end = size_t{c.ch} + 1;
+    return end;
+}
+
+constexpr std::array<char16_t, foldTableSize()> makeFoldTable() {
+    std::array<char16_t, foldTableSize()> fold{};
+    for (size_t c = 0; c < fold.size(); ++c)
+        fold[c] = static_cast<char16_t>(c);
+    // Latin-1 letters are not in the host's code page, but other programs store them.
+    for (char16_t c = 0x00C0; c <= 0x00DE; ++c)
+        if (c != 0x00D7) // the multiplication sign
+            fold[c] = static_cast<char16_t>(c + 0x20);
+    for (const Cp1251Char& c : kCp1251)
+        if (c.small != 0)
+            fold[c.ch] = c.small;
+    return fold;
+}
+
+inline constexpr auto kFold = makeFoldTable();
+
+} // namespace detail
 
 constexpr char16_t foldCase(char16_t c) {
-    if ((c >= u'A' && c <= u'Z') || (c >= 0x00C0 && c <= 0x00DE && c != 0x00D7) ||
-        (c >= 0x0410 && c <= 0x042F))
-        return static_cast<char16_t>(c + 0x20);
-    if (c >= 0x0400 && c <= 0x040F)
-        return static_cast<char16_t>(c + 0x50);
-    return c;
+    return c < detail::kFold.size() ? detail::kFold[c] : c;
 }
 
 inline bool equalFolded(std::u16string_view a, std::u16string_view b) {

@@ -1,4 +1,4 @@
-// Membership test over one text column: whole-value equality ignoring Latin and Cyrillic letter case.
+// Membership test over one text column: whole-value equality ignoring letter case (see case_fold.h).
 #pragma once
 
 #include "registry/jet4/jet4_reader.h"

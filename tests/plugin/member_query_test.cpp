@@ -121,11 +121,11 @@ TEST_F(MemberQuery, OpensWhileAnotherProgramHasTheFileOpenForWriting) {
 }
 
 TEST_F(MemberQuery, LocateMatchesWholeValuesIgnoringLetterCaseOnly) {
-    // Cyrillic in Windows-1251: "RА3ЁЖ" with Cyrillic А, Ё, Ж.
+    // Cyrillic in Windows-1251: "RА3ЁЖ" with Cyrillic А, Ё, Ж; "ҐАНОК".
     open(connectionString(makeFile({"UA3AAA", "UA3AAA", "dl1abc",
                                     "R\xC0"
                                     "3\xA8\xC6",
-                                    "", "UA9XX/P"}),
+                                    "", "UA9XX/P", "\xA5\xC0\xCD\xCE\xCA"}),
                           Password));
     struct Case {
         const char* text;
@@ -145,7 +145,9 @@ TEST_F(MemberQuery, LocateMatchesWholeValuesIgnoringLetterCaseOnly) {
         {"UA9XX", false},
         {"", true},
         {"UA3A%", false},
-        {"RA3\xA8\xC6", false}, // Latin A where the member has Cyrillic А
+        {"RA3\xA8\xC6", false},          // Latin A where the member has Cyrillic А
+        {"\xB4\xE0\xED\xEE\xEA", true},  // ґанок
+        {"\xC3\xE0\xED\xEE\xEA", false}, // ганок: Г is not Ґ
     };
     for (const Case& c : cases) {
         EXPECT_EQ(query.Locate("Callsign", c.text), c.member) << c.text;

@@ -1,4 +1,5 @@
 // The member lookup rule and the host's code page.
+#include "registry/jet4/case_fold.h"
 #include "registry/jet4/cp1251.h"
 #include "registry/jet4/member_index.h"
 
@@ -8,8 +9,8 @@ namespace {
 
 TEST(MemberIndex, MatchesWholeValuesIgnoringLatinAndCyrillicCase) {
     const jet4::MemberIndex index(
-        {u"UA3ABC", u"RK1ZZ", u"RK1ZZ", u"УА9ЁЖ", u"ЂЉЊЋЏ", u"Müller", u"", u"DL/p"});
-    EXPECT_EQ(index.size(), 7u); // the duplicate is stored once
+        {u"UA3ABC", u"RK1ZZ", u"RK1ZZ", u"УА9ЁЖ", u"ЂЉЊЋЏ", u"Müller", u"", u"DL/p", u"ҐАНОК"});
+    EXPECT_EQ(index.size(), 8u); // the duplicate is stored once
     const struct {
         const char16_t* key;
         bool member;
@@ -19,6 +20,7 @@ TEST(MemberIndex, MatchesWholeValuesIgnoringLatinAndCyrillicCase) {
         {u"", true},       {u"dl/P", true},     {u"UA3AB", false},   {u"UA3ABCD", false},
         {u"A3ABC", false}, {u" UA3ABC", false}, {u"UA3ABC ", false}, {u"UA3ABC/P", false},
         {u"УА9ЕЖ", false}, {u"UA3ÀBC", false},  {u"dl\\p", false},   {u"МULLER", false},
+        {u"ґанок", true},  {u"ганок", false},
     };
     for (const auto& c : cases)
         EXPECT_EQ(index.contains(c.key), c.member) << jet4::toUtf8(c.key);
@@ -44,10 +46,67 @@ TEST(MemberIndex, ManyValuesAllFound) {
     EXPECT_FALSE(index.contains(u"R20000"));
 }
 
+std::string allBytes(int from, int to) {
+    std::string bytes;
+    for (int b = from; b <= to; ++b)
+        bytes.push_back(static_cast<char>(b));
+    return bytes;
+}
+
 TEST(Cp1251, DecodesTheWholeCodePage) {
-    EXPECT_EQ(jet4::cp1251ToUtf16("UA3 \xC0\xC1\xC2 \xE0\xFF \xA8\xB8"), u"UA3 АБВ ая Ёё");
-    EXPECT_EQ(jet4::cp1251ToUtf16("\x80\x88\x98\xB9\xA5\xB4\xA0"), u"Ђ€\uFFFD№Ґґ\u00A0");
-    EXPECT_EQ(jet4::cp1251ToUtf16(std::string("a\0b", 3)), std::u16string(u"a\0b", 3));
+    EXPECT_EQ(jet4::cp1251ToUtf16(allBytes(0x80, 0xFF)),
+              u"ЂЃ‚ѓ„…†‡€‰Љ‹ЊЌЋЏђ‘’“”•–—\uFFFD™љ›њќћџ\u00A0ЎўЈ¤Ґ¦§Ё©Є«¬\u00AD®Ї°±Ііґµ¶·ё№є»јЅѕї"
+              u"АБВГДЕЖЗИЙКЛМНОПРСТУФХЦЧШЩЪЫЬЭЮЯабвгдежзийклмнопрстуфхцчшщъыьэюя");
+    const std::string ascii = allBytes(0x00, 0x7F);
+    EXPECT_EQ(jet4::cp1251ToUtf16(ascii), std::u16string(ascii.begin(), ascii.end()));
+}
+
+// The letter pairs of Windows-1251 by byte, capital first, as the code chart shows them.
+std::vector<std::pair<int, int>> cp1251LetterPairs() {
+    std::vector<std::pair<int, int>> pairs = {
+        {0x80, 0x90}, {0x81, 0x83}, {0x8A, 0x9A}, {0x8C, 0x9C}, {0x8D, 0x9D}, // Ђђ Ѓѓ Љљ Њњ Ќќ
+        {0x8E, 0x9E}, {0x8F, 0x9F}, {0xA1, 0xA2}, {0xA3, 0xBC}, {0xA5, 0xB4}, // Ћћ Џџ Ўў Јј Ґґ
+        {0xA8, 0xB8}, {0xAA, 0xBA}, {0xAF, 0xBF}, {0xB2, 0xB3}, {0xBD, 0xBE}, // Ёё Єє Її Іі Ѕѕ
+    };
+    for (int c = 'A'; c <= 'Z'; ++c)
+        pairs.emplace_back(c, c + 0x20);
+    for (int c = 0xC0; c <= 0xDF; ++c) // А-Я, а-я
+        pairs.emplace_back(c, c + 0x20);
+    return pairs;
+}
+
+std::u16string cp1251Char(int byte) {
+    return jet4::cp1251ToUtf16(std::string(1, static_cast<char>(byte)));
+}
+
+TEST(CaseFold, EveryLetterPairOfTheCodePageMatchesAndNothingElseDoes) {
+    bool partners[256][256] = {};
+    for (const auto& [capital, small] : cp1251LetterPairs())
+        partners[capital][small] = partners[small][capital] = true;
+    for (int a = 0; a < 256; ++a) {
+        const jet4::MemberIndex index({cp1251Char(a)});
+        for (int b = 0; b < 256; ++b) {
+            const bool same = a == b || partners[a][b];
+            EXPECT_EQ(index.contains(cp1251Char(b)), same) << std::hex << a << " " << b;
+            EXPECT_EQ(jet4::equalFolded(cp1251Char(a), cp1251Char(b)), same) << std::hex << a << " " << b;
+        }
+    }
+}
+
+TEST(CaseFold, OnlyCapitalsOfTheCodePageAndOfLatin1Change) {
+    std::u16string folded(0x10000, u'\0');
+    for (size_t c = 0; c < folded.size(); ++c)
+        folded[c] = static_cast<char16_t>(c);
+    for (const auto& [capital, small] : cp1251LetterPairs())
+        folded[cp1251Char(capital)[0]] = cp1251Char(small)[0];
+    for (char16_t c = u'À'; c <= u'Þ'; ++c)
+        if (c != u'×')
+            folded[c] = static_cast<char16_t>(c + 0x20);
+    std::vector<int> wrong;
+    for (size_t c = 0; c < folded.size(); ++c)
+        if (jet4::foldCase(static_cast<char16_t>(c)) != folded[c])
+            wrong.push_back(static_cast<int>(c));
+    EXPECT_EQ(wrong, std::vector<int>{});
 }
 
 } // namespace

@@ -86,11 +86,11 @@ TEST_F(ZvkdbCommand, InfoTellsWhetherAPasswordIsSet) {
 
 TEST_F(ZvkdbCommand, CheckAnswersEachCallsignAndExitsByTheWorst) {
     const std::string file = path("members.mdb");
-    ASSERT_EQ(run({"create", file}, "UA3АБВ\nK1\n").code, zvkdb::kSuccess);
+    ASSERT_EQ(run({"create", file}, "UA3АБВ\nK1\nҐАНОК\n").code, zvkdb::kSuccess);
 
-    const Outcome all = run({"check", file, "K1", "UA3АБВ"});
+    const Outcome all = run({"check", file, "K1", "UA3АБВ", "ґанок"});
     EXPECT_EQ(all.code, zvkdb::kSuccess);
-    EXPECT_EQ(all.out, "K1: member\nUA3АБВ: member\n");
+    EXPECT_EQ(all.out, "K1: member\nUA3АБВ: member\nґанок: member\n");
 
     const Outcome some = run({"check", file, "K1", "K1/P", "UA3АБ"});
     EXPECT_EQ(some.code, zvkdb::kNotAllMembers);
