@@ -58,6 +58,11 @@ enum class ColumnType : uint8_t {
     Numeric = 16,
 };
 
+// The types that hold text (and so callsigns).
+inline bool isText(ColumnType type) {
+    return type == ColumnType::Text || type == ColumnType::Memo;
+}
+
 struct Column {
     std::u16string name;
     ColumnType type{}; // may hold a code outside the enumeration for types this reader only shows as bytes

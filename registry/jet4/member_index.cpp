@@ -21,6 +21,9 @@ uint64_t foldedHash(std::u16string_view text) {
 } // namespace
 
 MemberIndex::MemberIndex(const Table& table, size_t column) {
+    // Table::text() is empty for other types: indexing them would make every row an empty callsign.
+    if (!isText(table.columns().at(column).type))
+        return;
     size_t chars = 0;
     for (size_t row = 0; row < table.rowCount(); ++row)
         chars += table.text(row, column).size();

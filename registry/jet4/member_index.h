@@ -13,7 +13,8 @@ namespace jet4 {
 class MemberIndex {
   public:
     MemberIndex() = default;
-    // Every present value of a Text or Memo column; NULLs are left out.
+    // Every present value of a Text or Memo column; NULLs are left out. A column of any other type holds
+    // no callsigns: its index matches nothing, not even the empty key.
     MemberIndex(const Table& table, size_t column);
     explicit MemberIndex(const std::vector<std::u16string>& values);
 

@@ -14,10 +14,6 @@
 namespace jet4 {
 namespace {
 
-bool isText(ColumnType type) {
-    return type == ColumnType::Text || type == ColumnType::Memo;
-}
-
 // Growing arenas row by row would copy them several times: reserve from the row slots and row bytes of the
 // table's pages (a hint; compressed text has one character per byte, UCS-2 one per two).
 void reserveFor(const PageStore& pages, const TableDef& def, std::vector<Table::ColumnData>& data) {

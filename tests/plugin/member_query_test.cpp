@@ -7,6 +7,7 @@
 #include "runtime/cp1251.h"
 #include "runtime/exception.h"
 #include "temp_folder.h"
+#include "tests/registry/member_file_layout.h"
 #include "tools/zvkdb/jet4_writer.h"
 
 using namespace zvk;
@@ -154,6 +155,16 @@ TEST_F(MemberQuery, LocateMatchesWholeValuesIgnoringLetterCaseOnly) {
     }
     EXPECT_FALSE(query.Locate("Allsign", "UA3AAA")) << "a table without the key field answers false";
     EXPECT_TRUE(query.Locate("callsign", "UA3AAA"));
+}
+
+TEST_F(MemberQuery, LocateInAColumnWithoutTextFindsNothing) {
+    Bytes bytes = memberFile();                  // UA3ABC, RK1ZZ, UA3АБВ
+    setCallsignType(bytes, locate(bytes), 0x09); // Binary
+    const std::string path = folder.file("binary.mdb");
+    TempFolder::write(path, bytes);
+    open(connectionString(path, Password));
+    EXPECT_FALSE(query.Locate("Callsign", ""));
+    EXPECT_FALSE(query.Locate("Callsign", "UA3ABC"));
 }
 
 TEST_F(MemberQuery, EmptyTableAndEmptyTextAndMissingTable) {

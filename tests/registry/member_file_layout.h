@@ -46,6 +46,11 @@ inline Layout locate(const Bytes& file) {
     return l;
 }
 
+// Changes the type code of `Callsign`, main's one column.
+inline void setCallsignType(Bytes& file, const Layout& l, uint8_t type) {
+    file.at(l.tdef + 63 + 12 * get32(file, l.tdef + 51)) = type;
+}
+
 // Appends a page and returns its number.
 inline uint32_t appendPage(Bytes& file, const Bytes& page) {
     const auto number = static_cast<uint32_t>(file.size() / kPage);
@@ -94,7 +99,7 @@ inline const std::u16string kMemoValues[] = {u"Inline memo", u"Одна стро
 inline Bytes memoMemberFile() {
     Bytes file = memberFile();
     const Layout l = locate(file);
-    file[l.tdef + 63 + 12 * get32(file, l.tdef + 51)] = 0x0C;
+    setCallsignType(file, l, 0x0C);
 
     const Bytes single = storedText(kMemoValues[1], false);
     const Bytes chained = storedText(kMemoValues[2], true);

@@ -1,6 +1,7 @@
 // Small member files from the writer, altered in memory: damaged structures end in jet4::Error (never a
 // crash or a hang); valid forms the writer does not produce (moved rows, long definitions) read correctly.
 #include "registry/jet4/jet4_reader.h"
+#include "registry/jet4/member_index.h"
 #include "member_file_layout.h"
 
 #include <gtest/gtest.h>
@@ -161,6 +162,23 @@ TEST(MutatedFile, MemoValuesInlineInOneRowAndInAChain) {
     ASSERT_EQ(t.rowCount(), 3u);
     for (size_t row = 0; row < 3; ++row)
         EXPECT_EQ(t.text(row, 0), kMemoValues[row]) << row;
+}
+
+// Only Text and Memo hold callsigns: a Binary column must not pass for a column of empty ones.
+TEST(MutatedFile, MemberIndexOverTextAndMemoOnly) {
+    Bytes binary = memberFile();
+    setCallsignType(binary, locate(binary), 0x09);
+    const jet4::Table bytes = jet4::Database(binary, u"").table(u"main");
+    ASSERT_EQ(bytes.columns()[0].type, jet4::ColumnType::Binary);
+    ASSERT_EQ(bytes.rowCount(), 3u);
+    const jet4::MemberIndex none(bytes, 0);
+    for (const char16_t* key : {u"", u"UA3ABC", u"ua3abc"})
+        EXPECT_FALSE(none.contains(key)) << jet4::toUtf8(key);
+
+    const jet4::MemberIndex memo(jet4::Database(memoMemberFile(), u"").table(u"main"), 0);
+    EXPECT_TRUE(memo.contains(u"INLINE MEMO"));
+    EXPECT_TRUE(memo.contains(u"одна строка lval"));
+    EXPECT_FALSE(memo.contains(u""));
 }
 
 TEST(MutatedFile, TableDefinitionContinuesOnAnotherPage) {

@@ -1,5 +1,6 @@
 // zvkdb's commands, run in-process on files in a temporary folder.
 #include "temp_dir.h"
+#include "tests/registry/member_file_layout.h"
 #include "tools/zvkdb/commands.h"
 #include "tools/zvkdb/utf8_text.h"
 
@@ -95,6 +96,16 @@ TEST_F(ZvkdbCommand, CheckAnswersEachCallsignAndExitsByTheWorst) {
     const Outcome some = run({"check", file, "K1", "K1/P", "UA3АБ"});
     EXPECT_EQ(some.code, zvkdb::kNotAllMembers);
     EXPECT_EQ(some.out, "K1: member\nK1/P: not a member\nUA3АБ: not a member\n");
+}
+
+TEST_F(ZvkdbCommand, CheckInAColumnWithoutTextFindsNobodyAndSaysWhy) {
+    Bytes file = memberFile();                 // UA3ABC, RK1ZZ, UA3АБВ
+    setCallsignType(file, locate(file), 0x09); // Binary
+    writeFile(dir_.file("binary.mdb"), file);
+    const Outcome outcome = run({"check", path("binary.mdb"), "", "UA3ABC"});
+    EXPECT_EQ(outcome.code, zvkdb::kNotAllMembers);
+    EXPECT_EQ(outcome.out, ": not a member\nUA3ABC: not a member\n");
+    EXPECT_THAT(outcome.err, HasSubstr("column 'Callsign' holds no text"));
 }
 
 TEST_F(ZvkdbCommand, WrongPasswordIsRefusedClearly) {

@@ -11,8 +11,7 @@ namespace zvkdb {
 int runList(const Options& options, Console& console) {
     const jet4::Database database = openDatabase(options.file, options.password);
     const TableColumn found = readColumn(database, options);
-    const jet4::ColumnType type = found.table.columns()[found.column].type;
-    const bool text = type == jet4::ColumnType::Text || type == jet4::ColumnType::Memo;
+    const bool text = jet4::isText(found.table.columns()[found.column].type);
     for (std::size_t row = 0; row < found.table.rowCount(); ++row) {
         if (found.table.isNull(row, found.column))
             continue;
