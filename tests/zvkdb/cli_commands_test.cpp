@@ -45,6 +45,23 @@ TEST_F(ZvkdbCommand, CreateThenListGivesTheCallsignsBack) {
     EXPECT_EQ(listed.out, "UA3АБВ\nDL1ÄÖ\nK1\n");
 }
 
+TEST_F(ZvkdbCommand, ListAsCsvKeepsEveryValueWhole) {
+    // Values `create` cannot make from lines of input, straight from the writer.
+    writeFile(dir_.file("odd.mdb"),
+              jet4::writeMemberDatabase(
+                  {u"K1", u"R9 \"X\"", u"A,B", u"two\nlines", u"cr\r", u"\r\n", u"", u"UA3АБВ"}, u""));
+    const Outcome listed = run({"list", path("odd.mdb"), "--csv"});
+    EXPECT_EQ(listed.code, zvkdb::kSuccess) << listed.err;
+    EXPECT_EQ(listed.out, "K1\r\n"
+                          "\"R9 \"\"X\"\"\"\r\n"
+                          "\"A,B\"\r\n"
+                          "\"two\nlines\"\r\n"
+                          "\"cr\r\"\r\n"
+                          "\"\r\n\"\r\n"
+                          "\"\"\r\n" // an empty value, not a blank line that readers skip
+                          "UA3АБВ\r\n");
+}
+
 TEST_F(ZvkdbCommand, CreateReplacesAFileOnlyWithForce) {
     const std::string file = path("members.mdb");
     ASSERT_EQ(run({"create", file}, "K1\n").code, zvkdb::kSuccess);

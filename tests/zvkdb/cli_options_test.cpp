@@ -28,6 +28,8 @@ TEST(CliOptions, DefaultsAndGivenValues) {
     EXPECT_EQ(check.callsigns, (std::vector<std::string>{"UA3ABC", "K1", "--X"}));
     EXPECT_EQ(check.password, "p");
 
+    EXPECT_TRUE(zvkdb::parseOptions({"list", "m.mdb", "--csv"}).csv);
+    EXPECT_FALSE(zvkdb::parseOptions({"list", "m.mdb"}).csv);
     EXPECT_TRUE(zvkdb::parseOptions({"create", "m.mdb", "--force"}).force);
     EXPECT_FALSE(zvkdb::parseOptions({"create", "m.mdb"}).force);
     EXPECT_EQ(zvkdb::parseOptions({"--help"}).verb, Verb::Help);
@@ -44,6 +46,8 @@ TEST(CliOptions, BadCommandLinesAreUsageErrors) {
         {"list", "m.mdb", "--force"},
         {"check", "m.mdb", "K1", "--table", "t"},
         {"create", "m.mdb", "--force=yes"},
+        {"list", "m.mdb", "--csv=yes"},
+        {"check", "m.mdb", "K1", "--csv"},
         {"info", "m.mdb", "--colour", "red"},
     };
     for (const auto& args : bad)

@@ -4,12 +4,14 @@
 
 namespace zvkdb {
 
-const char kUsage[] = "usage:\n"
-                      "  zvkdb info FILE [--password P]\n"
-                      "  zvkdb list FILE [--table T] [--column C] [--password P]\n"
-                      "  zvkdb check FILE CALLSIGN... [--password P]\n"
-                      "  zvkdb create FILE [--password P] [--force] < callsigns.txt\n"
-                      "The password defaults to the plug-in's own; --password \"\" means none.\n";
+const char kUsage[] =
+    "usage:\n"
+    "  zvkdb info FILE [--password P]\n"
+    "  zvkdb list FILE [--table T] [--column C] [--password P] [--csv]\n"
+    "  zvkdb check FILE CALLSIGN... [--password P]\n"
+    "  zvkdb create FILE [--password P] [--force] < callsigns.txt\n"
+    "The password defaults to the plug-in's own; --password \"\" means none.\n"
+    "--csv lists one value a record as RFC 4180 CSV, so that line breaks stay inside values.\n";
 
 namespace {
 
@@ -19,7 +21,7 @@ const std::map<std::string, Verb> kVerbs = {
 bool allowed(Verb verb, const std::string& option) {
     if (option == "--password")
         return true;
-    if (option == "--table" || option == "--column")
+    if (option == "--table" || option == "--column" || option == "--csv")
         return verb == Verb::List;
     if (option == "--force")
         return verb == Verb::Create;
@@ -60,10 +62,10 @@ Options parseOptions(const std::vector<std::string>& args) {
         }
         if (!allowed(options.verb, arg))
             throw UsageError("option " + arg + " does not apply to " + args[0]);
-        if (arg == "--force") {
+        if (arg == "--force" || arg == "--csv") {
             if (hasValue)
-                throw UsageError("--force takes no value");
-            options.force = true;
+                throw UsageError(arg + " takes no value");
+            (arg == "--force" ? options.force : options.csv) = true;
             continue;
         }
         if (!hasValue) {

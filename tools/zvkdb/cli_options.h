@@ -20,6 +20,7 @@ struct Options {
     std::string column = "Callsign";
     std::string password = kDefaultPassword;
     bool force = false;
+    bool csv = false;                   // list
     std::vector<std::string> callsigns; // check
 };
 

@@ -6,8 +6,26 @@
 #include <ostream>
 
 namespace zvkdb {
+namespace {
 
-// NULLs are left out, as the member lookup leaves them out.
+// RFC 4180: a field holding a quote, comma, CR or LF is quoted, its quotes doubled. So is an empty one, which
+// would otherwise be a blank line that many CSV readers skip. The console's encodings keep these ASCII.
+std::string csvField(const std::string& text) {
+    if (!text.empty() && text.find_first_of("\",\r\n") == std::string::npos)
+        return text;
+    std::string field = "\"";
+    for (const char c : text) {
+        if (c == '"')
+            field += '"';
+        field += c;
+    }
+    return field + '"';
+}
+
+} // namespace
+
+// NULLs are left out, as the member lookup leaves them out. Plain output is one value a line, as typed; CSV
+// records end in CRLF, as RFC 4180 has them.
 int runList(const Options& options, Console& console) {
     const jet4::Database database = openDatabase(options.file, options.password);
     const TableColumn found = readColumn(database, options);
@@ -17,7 +35,10 @@ int runList(const Options& options, Console& console) {
             continue;
         const std::u16string value = text ? std::u16string(found.table.text(row, found.column))
                                           : decodeUtf8(found.table.display(row, found.column)).value_or(u"?");
-        console.out << console.encode(value) << "\n";
+        if (options.csv)
+            console.out << csvField(console.encode(value)) << "\r\n";
+        else
+            console.out << console.encode(value) << "\n";
     }
     return kSuccess;
 }

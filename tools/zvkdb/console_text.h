@@ -17,6 +17,9 @@ std::string consoleText(std::u16string_view text);
 // Standard input delivers bytes unchanged.
 void makeInputBinary();
 
+// Standard output writes bytes unchanged (on Windows, LF would otherwise become CRLF inside CSV values).
+void makeOutputBinary();
+
 } // namespace zvkdb
 
 #endif

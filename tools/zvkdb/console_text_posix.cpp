@@ -14,4 +14,6 @@ std::string consoleText(std::u16string_view text) {
 
 void makeInputBinary() {}
 
+void makeOutputBinary() {}
+
 } // namespace zvkdb

@@ -47,4 +47,9 @@ void makeInputBinary() {
     _setmode(_fileno(stdin), _O_BINARY);
 }
 
+void makeOutputBinary() {
+    std::fflush(stdout);
+    _setmode(_fileno(stdout), _O_BINARY);
+}
+
 } // namespace zvkdb

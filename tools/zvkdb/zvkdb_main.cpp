@@ -15,6 +15,8 @@ int main(int argc, char** argv) {
             return zvkdb::kFailure;
         }
         zvkdb::makeInputBinary();
+        if (options.csv)
+            zvkdb::makeOutputBinary();
         zvkdb::Console console{std::cin, std::cout, std::cerr, zvkdb::consoleText};
         const int code = zvkdb::runCommand(options, console);
         std::cout.flush();
