@@ -8,15 +8,10 @@
 namespace zvk::xml {
 namespace {
 
-// IXMLDOMDocument2 as far as setProperty; msxml.h does not declare it.
-struct IXMLDOMDocument2Properties : IXMLDOMDocument {
-    virtual HRESULT STDMETHODCALLTYPE get_namespaces(IUnknown** collection) = 0;
-    virtual HRESULT STDMETHODCALLTYPE get_schemas(VARIANT* schemas) = 0;
-    virtual HRESULT STDMETHODCALLTYPE putref_schemas(VARIANT schemas) = 0;
-    virtual HRESULT STDMETHODCALLTYPE validate(IXMLDOMParseError** error) = 0;
-    virtual HRESULT STDMETHODCALLTYPE setProperty(BSTR name, VARIANT value) = 0;
-    virtual HRESULT STDMETHODCALLTYPE getProperty(BSTR name, VARIANT* value) = 0;
-};
+// The version-independent "Microsoft.XMLDOM" class; msxml2.h names "Msxml2.DOMDocument" instead.
+constexpr CLSID kClsidDomDocument = {
+    0x2933BF90, 0x7B36, 0x11D2, {0xB2, 0x0E, 0x00, 0xC0, 0x4F, 0x98, 0x3E, 0x60}};
+// MinGW ships the interface but no library with its identifier.
 constexpr IID kIidXmlDomDocument2 = {
     0x2933BF95, 0x7B36, 0x11D2, {0xB2, 0x0E, 0x00, 0xC0, 0x4F, 0x98, 0x3E, 0x60}};
 
@@ -32,7 +27,7 @@ template <class T> ComPtr<T> Required(HRESULT status, ComPtr<T> result, const ch
 
 ComPtr<IXMLDOMDocument> NewDocument() {
     ComPtr<IXMLDOMDocument> document;
-    OleCheck(CoCreateInstance(CLSID_DOMDocument, nullptr, CLSCTX_INPROC_SERVER, IID_IXMLDOMDocument,
+    OleCheck(CoCreateInstance(kClsidDomDocument, nullptr, CLSCTX_INPROC_SERVER, IID_IXMLDOMDocument,
                               reinterpret_cast<void**>(document.put())));
     OleCheck(document->put_async(VARIANT_FALSE));
     return document;
@@ -41,9 +36,9 @@ ComPtr<IXMLDOMDocument> NewDocument() {
 void RefuseDtds(IXMLDOMDocument* document) {
     document->put_resolveExternals(VARIANT_FALSE);
     document->put_validateOnParse(VARIANT_FALSE);
-    IXMLDOMDocument2Properties* raw = nullptr;
+    IXMLDOMDocument2* raw = nullptr;
     if (SUCCEEDED(document->QueryInterface(kIidXmlDomDocument2, reinterpret_cast<void**>(&raw)))) {
-        auto document2 = ComPtr<IXMLDOMDocument2Properties>::Adopt(raw);
+        const auto document2 = ComPtr<IXMLDOMDocument2>::Adopt(raw);
         const Bstr name(L"ProhibitDTD");
         document2->setProperty(name.get(), Variant::FromBool(true).get());
     }

@@ -2,7 +2,7 @@
 // failure, and zvk::Exception when an expected node is absent, so that a caller handles both in one place.
 #pragma once
 #include <windows.h>
-#include <msxml.h> // not msxml2.h: it redefines CLSID_DOMDocument as DOMDocument2
+#include <msxml2.h>
 #include <string>
 
 #include "runtime/com_ptr.h"
