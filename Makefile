@@ -23,9 +23,11 @@ build-native: deps
 
 build: build-windows build-wintest build-native
 
+# The product as shipped: every Windows test on the i686 build, under 32-bit Wine.
 test-windows: build-windows
-	ctest --test-dir build/windows --output-on-failure -j $(JOBS)
+	tools/wine-session.sh build/windows ctest --test-dir build/windows --output-on-failure -j $(JOBS)
 
+# The same sources for x86_64 under wine64: a second compiler's view, and pointer-size differences.
 test-wintest: build-wintest
 	tools/wine-session.sh build/wintest ctest --test-dir build/wintest --output-on-failure -j $(JOBS)
 
@@ -34,8 +36,8 @@ test-native: build-native
 
 test: test-windows test-native test-wintest
 
-demo: build-wintest
-	tools/demo.sh build/wintest
+demo: build-windows
+	tools/demo.sh build/windows
 
 bench: deps
 	cmake --preset bench >/dev/null

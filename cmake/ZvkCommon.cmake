@@ -6,6 +6,11 @@ if(WIN32)
   # The product and its tests are x86 or x64 only; 32-bit code uses stdcall exports.
   if(CMAKE_SIZEOF_VOID_P EQUAL 4)
     set(ZVK_32BIT ON)
+    # 32-bit Wine under qemu, prepared in the build folder by tools/wine32-setup.sh (tools/wine-env.sh).
+    set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_BINARY_DIR}/wine32/root/usr/lib/wine/wine)
+    file(WRITE ${CMAKE_BINARY_DIR}/wine-bits 32)
+  else()
+    file(WRITE ${CMAKE_BINARY_DIR}/wine-bits 64)
   endif()
 endif()
 if(ZVK_SANITIZE)
@@ -13,7 +18,7 @@ if(ZVK_SANITIZE)
   add_link_options(-fsanitize=address,undefined)
 endif()
 
-# True where this build's Windows programs can run here (under wine64).
+# True where this build's Windows programs can run here (under Wine, inside tools/wine-session.sh).
 if(WIN32 AND CMAKE_CROSSCOMPILING_EMULATOR)
   set(ZVK_CAN_RUN_WINDOWS ON)
 endif()

@@ -2,4 +2,3 @@
 set(CMAKE_SYSTEM_PROCESSOR x86)
 set(ZVK_MINGW_TRIPLE i686-w64-mingw32)
 include(${CMAKE_CURRENT_LIST_DIR}/mingw-common.cmake)
-# Nothing of this build runs here: this machine's kernel cannot start 32-bit programs.

@@ -2,7 +2,7 @@
 # Shows zvk.dll at work in the stand-in logbook: a data folder with a small member file and settings, the
 # plug-in in its own folder, then the logbook window on $DISPLAY, or, without a display, a scripted session
 # under Xvfb that types a member's callsign and saves a screenshot.
-# Usage: tools/demo.sh BUILD_DIR   (an x86_64 "wintest" build)
+# Usage: tools/demo.sh BUILD_DIR   (the i686 "windows" build, as the logbook loads it)
 set -euo pipefail
 build=$(cd "${1:?usage: tools/demo.sh BUILD_DIR}" && pwd)
 tools=$(cd "$(dirname "$0")" && pwd)
@@ -12,7 +12,7 @@ plugin=$build/plugin/zvk.dll
 zvkdb=$build/tools/zvkdb/zvkdb.exe
 demo=$build/demo
 for needed in "$host" "$plugin"; do
-  [[ -f $needed ]] || { echo "demo: $needed is missing; build the wintest preset first" >&2; exit 1; }
+  [[ -f $needed ]] || { echo "demo: $needed is missing; build the windows preset first" >&2; exit 1; }
 done
 
 # Wine maps drive Z: to the Unix root.

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The shipped 32-bit module: exactly six undecorated exports with their ordinals, system imports only.
 set -euo pipefail
+export LC_ALL=C # binutils translates its headings
 dll=$1
 objdump=${OBJDUMP:-i686-w64-mingw32-objdump}
 dump=$($objdump -p "$dll")
