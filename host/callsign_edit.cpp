@@ -29,10 +29,10 @@ void CallsignEdit::HandleNotification(WORD code) {
     }
 }
 
-void CallsignEdit::Fire(const TMethod& slot, const char* event) {
+void CallsignEdit::Fire(const TNotifyEvent& slot, const char* event) {
     if (!slot.Code)
         return;
-    HRESULT status = reinterpret_cast<TNotifyEventCode>(slot.Code)(slot.Data, AsSender());
+    HRESULT status = slot.Code(slot.Data, AsSender());
     if (FAILED(status))
         failures_.Report(event, status);
 }

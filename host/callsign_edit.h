@@ -21,21 +21,21 @@ class CallsignEdit final : public TCustomEdit {
     // EN_CHANGE, EN_SETFOCUS and EN_KILLFOCUS as the parent received them in WM_COMMAND.
     void HandleNotification(WORD code);
 
-    TMethod* __stdcall OnChange() override { return &onChange_; }
-    TMethod* __stdcall OnEnter() override { return &onEnter_; }
-    TMethod* __stdcall OnExit() override { return &onExit_; }
+    TNotifyEvent* __stdcall OnChange() override { return &onChange_; }
+    TNotifyEvent* __stdcall OnEnter() override { return &onEnter_; }
+    TNotifyEvent* __stdcall OnExit() override { return &onExit_; }
     char* __stdcall Text() override;
     BOOL __stdcall Focused() override;
     HWND __stdcall Handle() override { return window_.get(); }
 
   private:
-    void Fire(const TMethod& slot, const char* event);
+    void Fire(const TNotifyEvent& slot, const char* event);
 
     HandlerFailures& failures_;
     UniqueWindow window_;
-    TMethod onChange_{};
-    TMethod onEnter_{};
-    TMethod onExit_{};
+    TNotifyEvent onChange_{};
+    TNotifyEvent onEnter_{};
+    TNotifyEvent onExit_{};
 };
 
 } // namespace brevlog

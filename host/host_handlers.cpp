@@ -53,10 +53,6 @@ HRESULT __stdcall EntryLeft(void* self, TObject* /*sender*/) {
     return S_OK;
 }
 
-template <typename Code> TMethod Method(Code code, void* data) {
-    return TMethod{reinterpret_cast<void*>(code), data};
-}
-
 } // namespace
 
 COLORREF ModeMarkerColor(const std::string& mode) {
@@ -68,13 +64,13 @@ COLORREF ModeMarkerColor(const std::string& mode) {
 }
 
 void InstallModeMarker(LogGrid& grid) {
-    *grid.OnDrawDataCell() = Method(&DrawModeMarker, &grid);
+    *grid.OnDrawDataCell() = TwwDrawDataCellEvent{&DrawModeMarker, &grid};
 }
 
 void InstallEntryStatus(TCustomEdit& edit, EntryStatusSink& sink) {
-    *edit.OnChange() = Method(&EntryChanged, &sink);
-    *edit.OnEnter() = Method(&EntryEntered, &sink);
-    *edit.OnExit() = Method(&EntryLeft, &sink);
+    *edit.OnChange() = TNotifyEvent{&EntryChanged, &sink};
+    *edit.OnEnter() = TNotifyEvent{&EntryEntered, &sink};
+    *edit.OnExit() = TNotifyEvent{&EntryLeft, &sink};
 }
 
 } // namespace brevlog

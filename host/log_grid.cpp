@@ -283,8 +283,7 @@ bool LogGrid::DrawDataCell(HDC dc, size_t row, size_t column) {
         SavedDcState saved(dc);
         SelectObject(dc, FontFor(font.style));
         SetTextColor(dc, font.color);
-        auto handler = reinterpret_cast<TwwDrawDataCellEventCode>(onDrawDataCell_.Code);
-        status = handler(onDrawDataCell_.Data, AsSender(), &rect, &field, state);
+        status = onDrawDataCell_.Code(onDrawDataCell_.Data, AsSender(), &rect, &field, state);
     }
     field.SetCurrentText(nullptr);
     if (FAILED(status)) {

@@ -31,7 +31,7 @@ class LogGrid final : public TwwDBGrid {
     HWND window() const { return window_.get(); }
     TObject* AsSender() { return reinterpret_cast<TObject*>(static_cast<TwwDBGrid*>(this)); }
 
-    TMethod* __stdcall OnDrawDataCell() override { return &onDrawDataCell_; }
+    TwwDrawDataCellEvent* __stdcall OnDrawDataCell() override { return &onDrawDataCell_; }
     void __stdcall Repaint() override;
     TCanvas* __stdcall Canvas() override { return &canvas_; }
 
@@ -62,7 +62,7 @@ class LogGrid final : public TwwDBGrid {
     HandlerFailures& failures_;
     std::vector<std::unique_ptr<GridField>> fields_;
     GridCanvas canvas_;
-    TMethod onDrawDataCell_{};
+    TwwDrawDataCellEvent onDrawDataCell_{};
     UniqueWindow window_;
     UniqueMemoryDc bufferDc_;
     UniqueBitmap bufferBitmap_;

@@ -7,14 +7,15 @@ namespace zvk {
 // A saved handler pair plus whether the control is attached. The pair alone cannot say so: an event
 // that held no handler is saved as an empty pair, and must still be restored (to empty) and never be
 // attached twice.
-struct TSavedEvent {
-    TMethod Pair{nullptr, nullptr};
+template <class CodeHalf> struct TSavedEvent {
+    TEventSlot<CodeHalf> Pair{nullptr, nullptr};
     bool Attached = false;
 
     bool Assigned() const { return Pair.Code != nullptr; }
 };
 
-inline void ExchangeEvent(TMethod& event, TSavedEvent& saved, void* handler, void* self) {
+template <class CodeHalf>
+void ExchangeEvent(TEventSlot<CodeHalf>& event, TSavedEvent<CodeHalf>& saved, CodeHalf handler, void* self) {
     saved.Pair.Code = event.Code;
     saved.Pair.Data = event.Data;
     event.Data = self;
@@ -23,11 +24,14 @@ inline void ExchangeEvent(TMethod& event, TSavedEvent& saved, void* handler, voi
 }
 
 // Overwrites whatever the event holds now: a replacement made by the host while attached is lost.
-inline void RestoreEvent(TMethod& event, TSavedEvent& saved) {
+template <class CodeHalf> void RestoreEvent(TEventSlot<CodeHalf>& event, TSavedEvent<CodeHalf>& saved) {
     event.Code = saved.Pair.Code;
     event.Data = saved.Pair.Data;
-    saved.Pair = TMethod{nullptr, nullptr};
+    saved.Pair = TEventSlot<CodeHalf>{nullptr, nullptr};
     saved.Attached = false;
 }
+
+typedef TSavedEvent<TNotifyEventCode> TSavedNotifyEvent;
+typedef TSavedEvent<TwwDrawDataCellEventCode> TSavedDrawDataCellEvent;
 
 } // namespace zvk

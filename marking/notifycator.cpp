@@ -18,28 +18,22 @@ TwwDBGrid* secondGrid() {
     return secondLog ? secondLog->GetSecondGrid() : nullptr;
 }
 
-void* code(HRESULT(__stdcall* handler)(void*, TObject*)) {
-    return reinterpret_cast<void*>(handler);
-}
-
-void* code(HRESULT(__stdcall* handler)(void*, TObject*, const TRect*, TField*, TGridDrawState)) {
-    return reinterpret_cast<void*>(handler);
-}
+// Changes whenever a notifier goes away. A host handler may release the plug-in (and so free the
+// notifier whose handler called it): whoever called it compares before touching anything of its own.
+unsigned NotifierGeneration = 0;
 
 } // namespace
 
-void CallSaved(const TSavedEvent& saved, TObject* Sender) {
+void CallSaved(const TSavedNotifyEvent& saved, TObject* Sender) {
     if (saved.Assigned()) {
-        auto handler = reinterpret_cast<TNotifyEventCode>(saved.Pair.Code);
-        CheckHostResult(handler(saved.Pair.Data, Sender));
+        CheckHostResult(saved.Pair.Code(saved.Pair.Data, Sender));
     }
 }
 
-void CallSaved(const TSavedEvent& saved, TObject* Sender, const TRect* Rect, TField* Field,
+void CallSaved(const TSavedDrawDataCellEvent& saved, TObject* Sender, const TRect* Rect, TField* Field,
                TGridDrawState State) {
     if (saved.Assigned()) {
-        auto handler = reinterpret_cast<TwwDrawDataCellEventCode>(saved.Pair.Code);
-        CheckHostResult(handler(saved.Pair.Data, Sender, Rect, Field, State));
+        CheckHostResult(saved.Pair.Code(saved.Pair.Data, Sender, Rect, Field, State));
     }
 }
 
@@ -49,28 +43,31 @@ TNotifycator::TNotifycator() {
 }
 
 TNotifycator::~TNotifycator() {
+    ++NotifierGeneration;
     DetachGrids();
     DetachCallsignEdit();
 }
 
 void TNotifycator::AttachGrids() {
     if (TwwDBGrid* grid = mainGrid(); grid && !FOldMainGridDraw.Attached) {
-        ExchangeEvent(*grid->OnDrawDataCell(), FOldMainGridDraw, code(MainGridDrawThunk), this);
+        ExchangeEvent(*grid->OnDrawDataCell(), FOldMainGridDraw, MainGridDrawThunk, this);
         grid->Repaint();
     }
     if (TwwDBGrid* grid = secondGrid(); grid && !FOldSecondGridDraw.Attached) {
-        ExchangeEvent(*grid->OnDrawDataCell(), FOldSecondGridDraw, code(SecondGridDrawThunk), this);
+        ExchangeEvent(*grid->OnDrawDataCell(), FOldSecondGridDraw, SecondGridDrawThunk, this);
         grid->Repaint();
     }
 }
 
+// In the reverse order of attaching: when the host offers one grid as both, the second exchange saved
+// the first one's handler, and only this order brings the host's own pair back.
 void TNotifycator::DetachGrids() {
-    if (TwwDBGrid* grid = mainGrid(); grid && FOldMainGridDraw.Attached) {
-        RestoreEvent(*grid->OnDrawDataCell(), FOldMainGridDraw);
-        grid->Repaint();
-    }
     if (TwwDBGrid* grid = secondGrid(); grid && FOldSecondGridDraw.Attached) {
         RestoreEvent(*grid->OnDrawDataCell(), FOldSecondGridDraw);
+        grid->Repaint();
+    }
+    if (TwwDBGrid* grid = mainGrid(); grid && FOldMainGridDraw.Attached) {
+        RestoreEvent(*grid->OnDrawDataCell(), FOldMainGridDraw);
         grid->Repaint();
     }
 }
@@ -83,9 +80,9 @@ void TNotifycator::AttachCallsignEdit() {
     if (!edit) {
         return;
     }
-    ExchangeEvent(*edit->OnChange(), FOldEditChange, code(EditChangeThunk), this);
-    ExchangeEvent(*edit->OnExit(), FOldEditExit, code(EditExitThunk), this);
-    ExchangeEvent(*edit->OnEnter(), FOldEditEnter, code(EditEnterThunk), this);
+    ExchangeEvent(*edit->OnChange(), FOldEditChange, EditChangeThunk, this);
+    ExchangeEvent(*edit->OnExit(), FOldEditExit, EditExitThunk, this);
+    ExchangeEvent(*edit->OnEnter(), FOldEditEnter, EditEnterThunk, this);
 }
 
 void TNotifycator::DetachCallsignEdit() {
@@ -108,11 +105,13 @@ void TNotifycator::CheckCallsign() {
         return;
     }
     HostText text(edit->Text());
-    DataModule1->ManualHint1.HideHint();
+    if (DataModule1) {
+        DataModule1->ManualHint1.HideHint();
+    }
 }
 
-void TNotifycator::DrawDataCell(const TSavedEvent& saved, TObject* Sender, const TRect* Rect, TField* Field,
-                                TGridDrawState State) {
+void TNotifycator::DrawDataCell(const TSavedDrawDataCellEvent& saved, TObject* Sender, const TRect* Rect,
+                                TField* Field, TGridDrawState State) {
     CallSaved(saved, Sender, Rect, Field, State);
 }
 
@@ -127,18 +126,25 @@ void TNotifycator::SecondGridDrawDataCell(TObject* Sender, const TRect* Rect, TF
 }
 
 void TNotifycator::CallsignEditChange(TObject* Sender) {
+    const unsigned generation = NotifierGeneration;
     CallSaved(FOldEditChange, Sender);
-    CheckCallsign();
+    if (generation == NotifierGeneration) {
+        CheckCallsign();
+    }
 }
 
 void TNotifycator::CallsignEditEnter(TObject* Sender) {
+    const unsigned generation = NotifierGeneration;
     CallSaved(FOldEditEnter, Sender);
-    CheckCallsign();
+    if (generation == NotifierGeneration) {
+        CheckCallsign();
+    }
 }
 
 void TNotifycator::CallsignEditExit(TObject* Sender) {
+    const unsigned generation = NotifierGeneration;
     CallSaved(FOldEditExit, Sender);
-    if (DataModule1) {
+    if (generation == NotifierGeneration && DataModule1) {
         DataModule1->ManualHint1.HideHint();
     }
 }

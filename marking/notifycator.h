@@ -23,7 +23,7 @@ class TNotifycator {
 
     void MainGridDrawDataCell(TObject* Sender, const TRect* Rect, TField* Field, TGridDrawState State);
     void SecondGridDrawDataCell(TObject* Sender, const TRect* Rect, TField* Field, TGridDrawState State);
-    void DrawDataCell(const TSavedEvent& saved, TObject* Sender, const TRect* Rect, TField* Field,
+    void DrawDataCell(const TSavedDrawDataCellEvent& saved, TObject* Sender, const TRect* Rect, TField* Field,
                       TGridDrawState State);
     void CallsignEditChange(TObject* Sender);
     void CallsignEditExit(TObject* Sender);
@@ -38,16 +38,16 @@ class TNotifycator {
     static HRESULT __stdcall EditExitThunk(void* self, TObject* Sender);
     static HRESULT __stdcall EditEnterThunk(void* self, TObject* Sender);
 
-    TSavedEvent FOldMainGridDraw;
-    TSavedEvent FOldSecondGridDraw;
-    TSavedEvent FOldEditChange;
-    TSavedEvent FOldEditExit;
-    TSavedEvent FOldEditEnter;
+    TSavedDrawDataCellEvent FOldMainGridDraw;
+    TSavedDrawDataCellEvent FOldSecondGridDraw;
+    TSavedNotifyEvent FOldEditChange;
+    TSavedNotifyEvent FOldEditExit;
+    TSavedNotifyEvent FOldEditEnter;
 };
 
 // Calls a saved pair with exactly the arguments the handler received; an empty pair is skipped.
-void CallSaved(const TSavedEvent& saved, TObject* Sender);
-void CallSaved(const TSavedEvent& saved, TObject* Sender, const TRect* Rect, TField* Field,
+void CallSaved(const TSavedNotifyEvent& saved, TObject* Sender);
+void CallSaved(const TSavedDrawDataCellEvent& saved, TObject* Sender, const TRect* Rect, TField* Field,
                TGridDrawState State);
 
 } // namespace zvk

@@ -1,4 +1,6 @@
 // The six exports. Each runs inside the error boundary: nothing of the C++ runtime leaves the module.
+#include <type_traits>
+
 #include "plugin/lifecycle.h"
 #include "runtime/boundary.h"
 
@@ -33,3 +35,12 @@ int32_t __stdcall OmbexGetVersion() {
 }
 
 } // extern "C"
+
+// Each export has exactly the type the logbook calls it through: on i686 a difference of calling
+// convention is a difference of type.
+static_assert(std::is_same_v<decltype(&OmbexShowOptionsDialog), OmbexShowOptionsDialogProc>);
+static_assert(std::is_same_v<decltype(&OmbexSendNotify), OmbexSendNotifyProc>);
+static_assert(std::is_same_v<decltype(&OmbexRelease), OmbexReleaseProc>);
+static_assert(std::is_same_v<decltype(&OmbexRun), OmbexRunProc>);
+static_assert(std::is_same_v<decltype(&OmbexGetInfo), OmbexGetInfoProc>);
+static_assert(std::is_same_v<decltype(&OmbexGetVersion), OmbexGetVersionProc>);

@@ -5,10 +5,12 @@
 // Binary rules, the same for every Windows C++ compiler:
 // - Host objects are COM-style interfaces: pure virtual __stdcall methods in the declared order, no data,
 //   no virtual destructor, no standard-library types.
-// - An event slot is a method pointer (TMethod): a code half and a data half. The code half is a __stdcall
+// - An event slot is a method pointer: a code half and a data half. The code half is a __stdcall
 //   function that takes the data half first, then the event's arguments in declared order, and returns an
-//   HRESULT. A handler that fails returns a failure status and leaves its message in the thread's COM
-//   error object (SetErrorInfo); whoever dispatched the event decides what to do with it.
+//   HRESULT. Each slot is typed with its event's code half, so that a handler of another signature or
+//   calling convention does not compile for 32-bit Windows, where conventions differ. A handler that fails
+//   returns a failure status and leaves its message in the thread's COM error object (SetErrorInfo); whoever
+//   dispatched the event decides what to do with it.
 // - Host operations do not fail; a missing object is a null pointer.
 // - Texts are Windows-1251. A text made for the caller is allocated with CoTaskMemAlloc and freed by the
 //   caller with CoTaskMemFree; a name the host keeps is lent for the duration of the call.
@@ -23,11 +25,6 @@ extern "C++" {
 #endif
 
 struct TObject; // any host or plug-in object; only passed through
-
-struct TMethod {
-    void* Code;
-    void* Data;
-};
 
 struct TRect {
     int32_t Left, Top, Right, Bottom;
@@ -47,6 +44,17 @@ struct TField;
 typedef HRESULT(__stdcall* TNotifyEventCode)(void* Self, TObject* Sender);
 typedef HRESULT(__stdcall* TwwDrawDataCellEventCode)(void* Self, TObject* Sender, const TRect* Rect,
                                                      TField* Field, TGridDrawState State);
+
+// A method pointer: the code half and the object it is called for, as two pointers. Empty when the code
+// half is null.
+template <class CodeHalf> struct TEventSlot {
+    CodeHalf Code;
+    void* Data;
+};
+typedef TEventSlot<TNotifyEventCode> TNotifyEvent;
+typedef TEventSlot<TwwDrawDataCellEventCode> TwwDrawDataCellEvent;
+static_assert(sizeof(TNotifyEvent) == 2 * sizeof(void*) && sizeof(TwwDrawDataCellEvent) == 2 * sizeof(void*),
+              "a method pointer is two pointers");
 
 struct TField {
     virtual const char* __stdcall FieldName() = 0; // lent
@@ -68,15 +76,16 @@ struct TApplication {
 };
 
 struct TwwDBGrid {
-    virtual TMethod* __stdcall OnDrawDataCell() = 0; // the slot itself, read and written in place
+    virtual TwwDrawDataCellEvent* __stdcall OnDrawDataCell() = 0; // the slot itself, read and written in
+                                                                  // place
     virtual void __stdcall Repaint() = 0;
     virtual TCanvas* __stdcall Canvas() = 0;
 };
 
 struct TCustomEdit {
-    virtual TMethod* __stdcall OnChange() = 0;
-    virtual TMethod* __stdcall OnEnter() = 0;
-    virtual TMethod* __stdcall OnExit() = 0;
+    virtual TNotifyEvent* __stdcall OnChange() = 0;
+    virtual TNotifyEvent* __stdcall OnEnter() = 0;
+    virtual TNotifyEvent* __stdcall OnExit() = 0;
     virtual char* __stdcall Text() = 0; // CoTaskMemAlloc
     virtual BOOL __stdcall Focused() = 0;
     virtual HWND __stdcall Handle() = 0;

@@ -2,8 +2,12 @@
 #include <windows.h>
 #include <shlobj.h>
 #include <string.h>
+#include <type_traits>
 
-extern "C" BOOL __stdcall fsGetAppDataPath(HWND owner, char* buffer);
+#define VNXFSYS_EXPORTS
+#include "sdk/vnxfsys.h"
+
+static_assert(std::is_same_v<decltype(&fsGetAppDataPath), fsGetAppDataPathProc>);
 
 extern "C" BOOL __stdcall fsGetAppDataPath(HWND owner, char* buffer) {
     (void)owner;

@@ -55,8 +55,8 @@ struct HostHandler {
         TField* field;
         TGridDrawState state;
     } cell{};
-    TMethod notifyPair() { return TMethod{reinterpret_cast<void*>(&Notify), this}; }
-    TMethod drawPair() { return TMethod{reinterpret_cast<void*>(&Draw), this}; }
+    TNotifyEvent notifyPair() { return TNotifyEvent{&Notify, this}; }
+    TwwDrawDataCellEvent drawPair() { return TwwDrawDataCellEvent{&Draw, this}; }
 };
 
 struct Application : TApplication {
@@ -73,9 +73,9 @@ struct Field : TField {
 };
 
 struct Grid : TwwDBGrid {
-    TMethod slot{nullptr, nullptr};
+    TwwDrawDataCellEvent slot{nullptr, nullptr};
     int repaints = 0;
-    TMethod* __stdcall OnDrawDataCell() override { return &slot; }
+    TwwDrawDataCellEvent* __stdcall OnDrawDataCell() override { return &slot; }
     void __stdcall Repaint() override { ++repaints; }
     TCanvas* __stdcall Canvas() override { return nullptr; }
 
@@ -83,20 +83,19 @@ struct Grid : TwwDBGrid {
         if (!slot.Code) {
             return S_OK;
         }
-        return reinterpret_cast<TwwDrawDataCellEventCode>(slot.Code)(
-            slot.Data, reinterpret_cast<TObject*>(this), &rect, field, state);
+        return slot.Code(slot.Data, reinterpret_cast<TObject*>(this), &rect, field, state);
     }
 };
 
 struct Edit : TCustomEdit {
-    TMethod change{nullptr, nullptr}, enter{nullptr, nullptr}, exit{nullptr, nullptr};
+    TNotifyEvent change{nullptr, nullptr}, enter{nullptr, nullptr}, exit{nullptr, nullptr};
     std::string text;
     bool focused = false;
     HWND handle = nullptr;
     Log* log = nullptr;
-    TMethod* __stdcall OnChange() override { return &change; }
-    TMethod* __stdcall OnEnter() override { return &enter; }
-    TMethod* __stdcall OnExit() override { return &exit; }
+    TNotifyEvent* __stdcall OnChange() override { return &change; }
+    TNotifyEvent* __stdcall OnEnter() override { return &enter; }
+    TNotifyEvent* __stdcall OnExit() override { return &exit; }
     char* __stdcall Text() override {
         if (log) {
             log->push_back("Text");
@@ -106,11 +105,11 @@ struct Edit : TCustomEdit {
     BOOL __stdcall Focused() override { return focused; }
     HWND __stdcall Handle() override { return handle; }
 
-    static HRESULT fire(const TMethod& event, Edit* sender) {
+    static HRESULT fire(const TNotifyEvent& event, Edit* sender) {
         if (!event.Code) {
             return S_OK;
         }
-        return reinterpret_cast<TNotifyEventCode>(event.Code)(event.Data, reinterpret_cast<TObject*>(sender));
+        return event.Code(event.Data, reinterpret_cast<TObject*>(sender));
     }
 };
 
@@ -178,7 +177,7 @@ struct Host {
     Host(const Host&) = delete;
 };
 
-inline bool same(const TMethod& a, const TMethod& b) {
+template <class CodeHalf> bool same(const TEventSlot<CodeHalf>& a, const TEventSlot<CodeHalf>& b) {
     return a.Code == b.Code && a.Data == b.Data;
 }
 

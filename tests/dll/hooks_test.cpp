@@ -56,12 +56,12 @@ TEST_F(Hooks, OnlyTheGridsTheHostOffersAreHooked) {
 }
 
 TEST_F(Hooks, EmptyEventsAreAttachedOnceAndRestoredEmpty) {
-    host.mainGrid.slot = TMethod{nullptr, nullptr};
-    host.edit.change = host.edit.enter = host.edit.exit = TMethod{nullptr, nullptr};
+    host.mainGrid.slot = TwwDrawDataCellEvent{nullptr, nullptr};
+    host.edit.change = host.edit.enter = host.edit.exit = TNotifyEvent{nullptr, nullptr};
     plugin.run(&host.context);
     ASSERT_NE(host.mainGrid.slot.Code, nullptr);
     ASSERT_NE(host.edit.change.Code, nullptr);
-    const TMethod hooked = host.edit.change;
+    const TNotifyEvent hooked = host.edit.change;
     EXPECT_EQ(plugin.notify(2, 1), 0);
     EXPECT_TRUE(same(host.edit.change, hooked));
 
@@ -71,7 +71,9 @@ TEST_F(Hooks, EmptyEventsAreAttachedOnceAndRestoredEmpty) {
     EXPECT_EQ(host.log, (fake::Log{"Text"})) << "empty saved pairs are skipped; enter still checks";
 
     plugin.release();
-    for (const TMethod* slot : {&host.mainGrid.slot, &host.edit.change, &host.edit.enter, &host.edit.exit}) {
+    EXPECT_EQ(host.mainGrid.slot.Code, nullptr);
+    EXPECT_EQ(host.mainGrid.slot.Data, nullptr);
+    for (const TNotifyEvent* slot : {&host.edit.change, &host.edit.enter, &host.edit.exit}) {
         EXPECT_EQ(slot->Code, nullptr);
         EXPECT_EQ(slot->Data, nullptr);
     }
@@ -79,7 +81,7 @@ TEST_F(Hooks, EmptyEventsAreAttachedOnceAndRestoredEmpty) {
 
 TEST_F(Hooks, CallsignBoxAttachDetachNotifications) {
     plugin.run(&host.context);
-    const TMethod hooked = host.edit.change;
+    const TNotifyEvent hooked = host.edit.change;
     ASSERT_FALSE(same(hooked, host.change.notifyPair()));
 
     // Pairs that mean nothing leave the box as it is; the upper 16 bits are ignored.
@@ -161,7 +163,7 @@ TEST_F(Hooks, AfterUnloadTheHostsEventsWorkAsBefore) {
     field.name = "\xCF\xEE\xE7\xFB\xE2\xED\xEE\xE9";
     EXPECT_EQ(host.mainGrid.draw(TRect{0, 0, 5, 5}, &field), S_OK);
     EXPECT_EQ(host.secondGrid.draw(TRect{0, 0, 5, 5}, &field), S_OK);
-    for (TMethod* event : {&host.edit.change, &host.edit.enter, &host.edit.exit}) {
+    for (TNotifyEvent* event : {&host.edit.change, &host.edit.enter, &host.edit.exit}) {
         EXPECT_EQ(Edit::fire(*event, &host.edit), S_OK);
     }
     EXPECT_EQ(host.log,

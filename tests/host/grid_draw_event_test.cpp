@@ -75,7 +75,7 @@ class GridDrawEvent : public ::testing::Test {
         ASSERT_NE(grid.Create(nullptr, 0, RECT{0, 0, 300, 120}), nullptr);
         recorder.grid = &grid;
     }
-    void Install() { *grid.OnDrawDataCell() = TMethod{reinterpret_cast<void*>(&RecordDrawCell), &recorder}; }
+    void Install() { *grid.OnDrawDataCell() = TwwDrawDataCellEvent{&RecordDrawCell, &recorder}; }
     COLORREF PixelInCell(size_t row, size_t column) {
         TRect cell = grid.CellRect(row, column);
         return GetPixel(grid.BufferDc(), cell.Right - 3, cell.Bottom - 2);

@@ -72,9 +72,9 @@ TEST(CallsignEdit, SlotsFireOnTheBoxsNotificationsWithTextAndFocus) {
     CallsignEdit& edit = host.callsignEdit();
     EditRecorder recorder;
     recorder.edit = &edit;
-    *edit.OnChange() = TMethod{reinterpret_cast<void*>(&RecordChange), &recorder};
-    *edit.OnEnter() = TMethod{reinterpret_cast<void*>(&RecordEnter), &recorder};
-    *edit.OnExit() = TMethod{reinterpret_cast<void*>(&RecordExit), &recorder};
+    *edit.OnChange() = TNotifyEvent{&RecordChange, &recorder};
+    *edit.OnEnter() = TNotifyEvent{&RecordEnter, &recorder};
+    *edit.OnExit() = TNotifyEvent{&RecordExit, &recorder};
 
     SetFocus(edit.window());
     for (wchar_t character : std::wstring(L"Юa1"))
@@ -99,7 +99,7 @@ TEST(CallsignEdit, SlotsFireOnTheBoxsNotificationsWithTextAndFocus) {
     EXPECT_EQ(edit.Handle(), edit.window());
 
     // An empty slot is skipped.
-    *edit.OnChange() = TMethod{};
+    *edit.OnChange() = TNotifyEvent{};
     SendMessageW(edit.window(), WM_CHAR, L'x', 1);
     EXPECT_EQ(recorder.events.size(), expected.size());
 }

@@ -1,5 +1,6 @@
 // The vnxfsys.dll stand-in and its two broken builds, as the plug-in sees them through LoadLibrary.
 #include "host/win_handles.h"
+#include "sdk/vnxfsys.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +11,7 @@
 namespace brevlog {
 namespace {
 
-using FsGetAppDataPath = BOOL(__stdcall*)(HWND, char*);
+using FsGetAppDataPath = fsGetAppDataPathProc;
 
 FsGetAppDataPath Lookup(HMODULE module) {
     return reinterpret_cast<FsGetAppDataPath>(
