@@ -6,6 +6,11 @@ if(NOT EXISTS /usr/src/googletest/CMakeLists.txt)
   message(FATAL_ERROR "GoogleTest sources missing: run tools/setup-deps.sh")
 endif()
 add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
+if(WIN32)
+  foreach(target gtest gtest_main gmock gmock_main)
+    target_compile_options(${target} PRIVATE -include ${PROJECT_SOURCE_DIR}/tests/support/no_debugger_output.h)
+  endforeach()
+endif()
 include(GoogleTest)
 
 # zvk_gtest(name sources... LIBS libs...): a test program whose cases CTest lists at test time.
