@@ -9,7 +9,7 @@ using namespace zvk;
 extern "C" {
 
 void __stdcall OmbexShowOptionsDialog(HWND Parent) {
-    GuardedEntry([&] { (void)Parent; });
+    GuardedEntry([&] { ShowOptionsDialog(Parent); });
 }
 
 int32_t __stdcall OmbexSendNotify(int32_t MsgType, int32_t Code) {

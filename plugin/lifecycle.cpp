@@ -9,6 +9,7 @@
 #include "runtime/application.h"
 #include "runtime/exception.h"
 #include "runtime/host_text.h"
+#include "runtime/boundary.h"
 #include "runtime/session.h"
 
 namespace zvk {
@@ -33,10 +34,21 @@ void adoptHostApplication(TPluginContext* context) {
     application.Title = title.str().substr(0, MaxTitle);
 }
 
+// Best effort: the undo of a failed run must not fail over a second error of the host.
+template <class T> void resetQuietly(std::unique_ptr<T>& global) noexcept {
+    try {
+        global.reset();
+    } catch (...) {
+        (void)global.release();
+    }
+}
+
 } // namespace
 
 HWND RunPlugin(TPluginContext* context) {
-    EnsureThreadSession();
+    if (!RunSession) {
+        RunSession = std::make_unique<ThreadSession>();
+    }
     if (!MainForm) {
         MainForm = std::make_unique<TMainForm>();
     }
@@ -44,24 +56,28 @@ HWND RunPlugin(TPluginContext* context) {
     if (FirstRunDone) {
         return handle;
     }
-    if (!context || !context->Environment || !context->MainWindow) {
-        throw Exception("The logbook handed over no plug-in context");
-    }
-    adoptHostApplication(context);
-    HostContext = context;
+    const HWND ownHandle = PluginApplication().Handle;
     try {
+        if (!context || !context->Environment || !context->MainWindow) {
+            throw Exception("The logbook handed over no plug-in context");
+        }
+        adoptHostApplication(context);
+        HostContext = context;
         DataModule1 = std::make_unique<TDataModule1>();
         HostText folder(context->Environment->GetPluginDataFolder());
         Config.Load(folder.str() + "\\ZVK\\configuration.xml");
         OpenMemberDatabase();
         Notifier = std::make_unique<TNotifycator>();
     } catch (...) {
-        // Undo what this run made, so that a later run starts clean and release hands back the
-        // application window the plug-in had before.
-        Notifier.reset();
-        DataModule1.reset();
-        PluginApplication().Handle = SavedAppHandle;
-        throw;
+        // The operator sees the message over the logbook's window (adopted until now), then this run is
+        // undone: a later run starts clean, and release hands back the window the plug-in had before.
+        const HWND owner = PluginApplication().Handle;
+        const std::string message = CurrentExceptionMessage();
+        resetQuietly(Notifier);
+        resetQuietly(DataModule1);
+        PluginApplication().Handle = ownHandle;
+        resetQuietly(RunSession);
+        throw EOwnedFailure(message, owner);
     }
     FirstRunDone = true;
     return handle;
@@ -73,6 +89,13 @@ void ReleasePlugin() {
     FirstRunDone = false;
     MainForm.reset();
     PluginApplication().Handle = SavedAppHandle;
+    RunSession.reset();
+}
+
+void ShowOptionsDialog(HWND parent) {
+    // May come before any run call: the dialog's controls and the settings store need their own session.
+    const ThreadSession session;
+    (void)parent;
 }
 
 void SendNotify(int32_t msgType, int32_t code) {

@@ -10,6 +10,7 @@ HWND RunPlugin(TPluginContext* context);
 void ReleasePlugin();
 void SendNotify(int32_t msgType, int32_t code);
 void FillPluginInfo(TPluginInfo* info);
+void ShowOptionsDialog(HWND parent);
 
 constexpr int32_t PluginVersion = 52;
 

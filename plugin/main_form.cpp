@@ -30,6 +30,11 @@ LRESULT CALLBACK TMainForm::WindowProc(HWND window, UINT message, WPARAM wparam,
             setState(window, 2);
         }
         break;
+    case WM_WINDOWPOSCHANGED: // FormShow too: SetWindowPos shows a window without WM_SHOWWINDOW
+        if (reinterpret_cast<const WINDOWPOS*>(lparam)->flags & SWP_SHOWWINDOW) {
+            setState(window, 2);
+        }
+        break;
     case WM_CLOSE: // FormClose; a secondary form only hides when closed
         setState(window, 1);
         ShowWindow(window, SW_HIDE);

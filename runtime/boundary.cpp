@@ -29,6 +29,10 @@ std::string takeHostMessage() {
 } // namespace
 
 void ShowException(const char* message) noexcept {
+    ShowException(message, PluginApplication().Handle);
+}
+
+void ShowException(const char* message, HWND owner) noexcept {
     try {
         // Like the runtime's default handler: the message ends with a full stop.
         std::string text = message ? message : "";
@@ -36,9 +40,19 @@ void ShowException(const char* message) noexcept {
             text += '.';
         }
         const TApplicationState& application = PluginApplication();
-        MessageBoxA(application.Handle, text.c_str(), application.Title.c_str(), MB_OK | MB_ICONSTOP);
+        MessageBoxA(owner, text.c_str(), application.Title.c_str(), MB_OK | MB_ICONSTOP);
     } catch (...) {
         // Nothing more can be done for the operator here.
+    }
+}
+
+std::string CurrentExceptionMessage() {
+    try {
+        throw;
+    } catch (const std::exception& e) {
+        return e.what();
+    } catch (...) {
+        return "Unknown error";
     }
 }
 

@@ -22,7 +22,23 @@ class EHostError : public Exception {
     HRESULT status_;
 };
 
+// A failure to be shown over a given window: the one the plug-in had adopted when it happened, which the
+// undo of the failed call has given back since.
+class EOwnedFailure : public Exception {
+  public:
+    EOwnedFailure(const std::string& message, HWND owner) : Exception(message), owner_(owner) {}
+    HWND owner() const { return owner_; }
+
+  private:
+    HWND owner_;
+};
+
+// Shows the message as the runtime's default handler would, over the plug-in application's window.
 void ShowException(const char* message) noexcept;
+void ShowException(const char* message, HWND owner) noexcept;
+
+// The message of the exception being handled; for use inside a catch block.
+std::string CurrentExceptionMessage();
 
 // Throws EHostError when a host handler reported failure.
 void CheckHostResult(HRESULT status);
@@ -33,6 +49,8 @@ HRESULT ReportToHost(const std::exception& error) noexcept;
 template <class R, class F> R GuardedEntry(R neutral, F&& body) noexcept {
     try {
         return body();
+    } catch (const EOwnedFailure& e) {
+        ShowException(e.what(), e.owner());
     } catch (const std::exception& e) {
         ShowException(e.what());
     } catch (...) {

@@ -47,8 +47,15 @@ TEST(Cycles, RunReleaseAndLoadUnloadLeakNoWindowsOrObjects) {
         exercise(host, warmUp);
     }
     const Counts before = counts();
+    HMODULE module = nullptr;
     {
         fake::Plugin plugin;
+        module = plugin.module();
+        WNDCLASSEXA windowClass{};
+        windowClass.cbSize = sizeof windowClass;
+        plugin.run(&host.context);
+        EXPECT_TRUE(GetClassInfoExA(module, "TMainForm", &windowClass)) << "the check below can fail";
+        plugin.release();
         for (int i = 0; i < 200; ++i) {
             exercise(host, plugin);
         }
@@ -63,7 +70,7 @@ TEST(Cycles, RunReleaseAndLoadUnloadLeakNoWindowsOrObjects) {
     EXPECT_EQ(after.user, before.user);
     WNDCLASSEXA windowClass{};
     windowClass.cbSize = sizeof windowClass;
-    EXPECT_FALSE(GetClassInfoExA(GetModuleHandleA(nullptr), "TMainForm", &windowClass));
+    EXPECT_FALSE(GetClassInfoExA(module, "TMainForm", &windowClass)) << "the class went with the module";
     CoUninitialize();
 }
 

@@ -5,6 +5,7 @@
 #include <objbase.h>
 
 #include <cstring>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -20,16 +21,26 @@ inline char* hostText(const std::string& text) {
 
 using Log = std::vector<std::string>;
 
+// Every call the plug-in makes into a host object, counted.
+inline int& hostCalls() {
+    static int calls = 0;
+    return calls;
+}
+
 // A host handler: its data half is the entry it logs under.
 struct HostHandler {
     HostHandler(Log* log, std::string name) : log(log), name(std::move(name)) {}
     Log* log;
     std::string name;
     HRESULT result = S_OK;
-    std::wstring failure; // message left in the COM error object when result fails
+    std::wstring failure;       // message left in the COM error object when result fails
+    std::function<void()> also; // what else the handler does, such as releasing the plug-in
 
     HRESULT run() {
         log->push_back(name);
+        if (also) {
+            also();
+        }
         if (FAILED(result)) {
             ICreateErrorInfo* create = nullptr;
             CreateErrorInfo(&create);
@@ -62,22 +73,43 @@ struct HostHandler {
 struct Application : TApplication {
     HWND handle = nullptr;
     std::string title = "Brevlog";
-    HWND __stdcall Handle() override { return handle; }
-    char* __stdcall Title() override { return hostText(title); }
+    HWND __stdcall Handle() override {
+        ++hostCalls();
+        return handle;
+    }
+    char* __stdcall Title() override {
+        ++hostCalls();
+        return hostText(title);
+    }
 };
 
 struct Field : TField {
     std::string name, value;
-    const char* __stdcall FieldName() override { return name.c_str(); }
-    char* __stdcall AsString() override { return hostText(value); }
+    const char* __stdcall FieldName() override {
+        ++hostCalls();
+        return name.c_str();
+    }
+    char* __stdcall AsString() override {
+        ++hostCalls();
+        return hostText(value);
+    }
 };
 
 struct Grid : TwwDBGrid {
     TwwDrawDataCellEvent slot{nullptr, nullptr};
     int repaints = 0;
-    TwwDrawDataCellEvent* __stdcall OnDrawDataCell() override { return &slot; }
-    void __stdcall Repaint() override { ++repaints; }
-    TCanvas* __stdcall Canvas() override { return nullptr; }
+    TwwDrawDataCellEvent* __stdcall OnDrawDataCell() override {
+        ++hostCalls();
+        return &slot;
+    }
+    void __stdcall Repaint() override {
+        ++hostCalls();
+        ++repaints;
+    }
+    TCanvas* __stdcall Canvas() override {
+        ++hostCalls();
+        return nullptr;
+    }
 
     HRESULT draw(const TRect& rect, TField* field, TGridDrawState state = 0) {
         if (!slot.Code) {
@@ -93,17 +125,33 @@ struct Edit : TCustomEdit {
     bool focused = false;
     HWND handle = nullptr;
     Log* log = nullptr;
-    TNotifyEvent* __stdcall OnChange() override { return &change; }
-    TNotifyEvent* __stdcall OnEnter() override { return &enter; }
-    TNotifyEvent* __stdcall OnExit() override { return &exit; }
+    TNotifyEvent* __stdcall OnChange() override {
+        ++hostCalls();
+        return &change;
+    }
+    TNotifyEvent* __stdcall OnEnter() override {
+        ++hostCalls();
+        return &enter;
+    }
+    TNotifyEvent* __stdcall OnExit() override {
+        ++hostCalls();
+        return &exit;
+    }
     char* __stdcall Text() override {
+        ++hostCalls();
         if (log) {
             log->push_back("Text");
         }
         return hostText(text);
     }
-    BOOL __stdcall Focused() override { return focused; }
-    HWND __stdcall Handle() override { return handle; }
+    BOOL __stdcall Focused() override {
+        ++hostCalls();
+        return focused;
+    }
+    HWND __stdcall Handle() override {
+        ++hostCalls();
+        return handle;
+    }
 
     static HRESULT fire(const TNotifyEvent& event, Edit* sender) {
         if (!event.Code) {
@@ -117,6 +165,7 @@ struct Environment : THostEnvironment {
     std::string folder = "C:\\nonexistent-plugin-data";
     int calls = 0;
     char* __stdcall GetPluginDataFolder() override {
+        ++hostCalls();
         ++calls;
         return hostText(folder);
     }
@@ -126,22 +175,36 @@ struct MainWindow : THostMainWindow {
     Application* application = nullptr;
     Grid* grid = nullptr;
     int applicationCalls = 0;
+    int applicationOffers = -1; // how many calls get the application object; -1: all
     TApplication* __stdcall GetApplication() override {
+        ++hostCalls();
         ++applicationCalls;
-        return application;
+        return applicationOffers < 0 || applicationCalls <= applicationOffers ? application : nullptr;
     }
-    void* __stdcall GetReserved() override { return nullptr; }
-    TwwDBGrid* __stdcall GetMainGrid() override { return grid; }
+    void* __stdcall GetReserved() override {
+        ++hostCalls();
+        return nullptr;
+    }
+    TwwDBGrid* __stdcall GetMainGrid() override {
+        ++hostCalls();
+        return grid;
+    }
 };
 
 struct EntryPanel : THostEntryPanel {
     Edit* edit = nullptr;
-    TCustomEdit* __stdcall GetCallsignEdit() override { return edit; }
+    TCustomEdit* __stdcall GetCallsignEdit() override {
+        ++hostCalls();
+        return edit;
+    }
 };
 
 struct SecondLog : THostSecondLog {
     Grid* grid = nullptr;
-    TwwDBGrid* __stdcall GetSecondGrid() override { return grid; }
+    TwwDBGrid* __stdcall GetSecondGrid() override {
+        ++hostCalls();
+        return grid;
+    }
 };
 
 // The whole logbook: every control carries the host's own handlers.

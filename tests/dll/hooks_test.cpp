@@ -154,6 +154,33 @@ TEST_F(Hooks, ReleaseRestoresTheOriginalPairsEvenOverHostReplacements) {
     EXPECT_TRUE(same(host.edit.enter, host.enter.notifyPair()));
 }
 
+TEST_F(Hooks, OneGridOfferedAsBothGetsTheHostsPairBack) {
+    host.secondLog.grid = &host.mainGrid;
+    plugin.run(&host.context);
+    fake::Field field;
+    field.name = "Date";
+    host.log.clear();
+    EXPECT_EQ(host.mainGrid.draw(TRect{0, 0, 5, 5}, &field), S_OK);
+    EXPECT_EQ(host.log, fake::Log{"host-main-draw"});
+    plugin.release();
+    EXPECT_TRUE(same(host.mainGrid.slot, host.mainDraw.drawPair()));
+}
+
+TEST_F(Hooks, AHostHandlerThatReleasesThePluginEndsTheChain) {
+    plugin.run(&host.context);
+    host.change.also = [&] { plugin.release(); };
+    host.log.clear();
+    EXPECT_EQ(Edit::fire(host.edit.change, &host.edit), S_OK);
+    EXPECT_EQ(host.log, fake::Log{"host-change"}) << "no member check after the plug-in was released";
+    EXPECT_TRUE(same(host.edit.change, host.change.notifyPair()));
+
+    host.change.also = nullptr;
+    plugin.run(&host.context);
+    host.exit.also = [&] { plugin.release(); };
+    EXPECT_EQ(Edit::fire(host.edit.exit, &host.edit), S_OK);
+    EXPECT_TRUE(same(host.edit.exit, host.exit.notifyPair()));
+}
+
 TEST_F(Hooks, AfterUnloadTheHostsEventsWorkAsBefore) {
     plugin.run(&host.context);
     plugin.release();

@@ -1,6 +1,8 @@
 // The plug-in's lifecycle through its exports, as the logbook drives it.
 #include <gtest/gtest.h>
 
+#include <thread>
+
 #include "fake_host.h"
 #include "plugin_fixture.h"
 #include "message_box_catcher.h"
@@ -49,6 +51,10 @@ TEST_F(Lifecycle, FormPropertyFollowsShowAndClose) {
     EXPECT_EQ(formState(form), 1);
     EXPECT_TRUE(IsWindow(form)) << "closing only hides the form";
     EXPECT_FALSE(IsWindowVisible(form));
+    // A host that docks the form may show it without ShowWindow.
+    SetWindowPos(form, nullptr, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    EXPECT_EQ(formState(form), 2);
     plugin.release();
 }
 
@@ -101,6 +107,68 @@ TEST_F(Lifecycle, AFailedRunShowsItsErrorAndALaterRunStartsAgain) {
     EXPECT_TRUE(IsWindow(retried));
     EXPECT_FALSE(fake::same(host.mainGrid.slot, host.mainDraw.drawPair()));
     plugin.release();
+}
+
+TEST_F(Lifecycle, AFailedRunIsShownOverTheLogbooksWindowAndGivesItBack) {
+    // The logbook's application window: a real one, so that a message box can be owned by it.
+    HWND logbook =
+        CreateWindowExA(0, "STATIC", "Brevlog", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_TRUE(logbook);
+    host.application.handle = logbook;
+    host.mainWindow.applicationOffers = 1; // the window is adopted, then the title cannot be read
+    {
+        fake::MessageBoxCatcher catcher;
+        EXPECT_EQ(plugin.run(&host.context), nullptr);
+        ASSERT_EQ(fake::MessageBoxCatcher::boxes().size(), 1u);
+        EXPECT_EQ(fake::MessageBoxCatcher::boxes()[0].owner, logbook) << "the logbook waits for the operator";
+    }
+    host.mainWindow.applicationOffers = -1;
+    ASSERT_TRUE(IsWindow(plugin.run(&host.context)));
+    plugin.release();
+    {
+        // Release gave the plug-in its own window (none) back, not the one a failed run had adopted.
+        fake::MessageBoxCatcher catcher;
+        EXPECT_EQ(plugin.run(nullptr), nullptr);
+        ASSERT_EQ(fake::MessageBoxCatcher::boxes().size(), 1u);
+        EXPECT_EQ(fake::MessageBoxCatcher::boxes()[0].owner, nullptr);
+    }
+    plugin.release();
+    DestroyWindow(logbook);
+}
+
+TEST_F(Lifecycle, UnloadingWithoutReleaseCallsNothingOfTheHost) {
+    HWND form = plugin.run(&host.context);
+    fake::hostCalls() = 0;
+    plugin.unload(); // the host's objects may be gone by now, and the loader lock is held
+    EXPECT_EQ(fake::hostCalls(), 0);
+    EXPECT_FALSE(IsWindow(form)) << "the plug-in's own window goes with it";
+}
+
+// COM on the thread as the plug-in found it: none, or the host's own reference, after any cycle of
+// load, run, release and unload, and after the options dialog (which may come before any run).
+TEST(ThreadApartment, EveryCycleLeavesItAsItWas) {
+    std::thread([] {
+        {
+            Host host;
+            Plugin plugin;
+            plugin.proc<OmbexShowOptionsDialogProc>("OmbexShowOptionsDialog")(nullptr);
+            plugin.run(&host.context);
+            plugin.release();
+            plugin.run(&host.context);
+            plugin.release();
+        }
+        EXPECT_EQ(CoInitialize(nullptr), S_OK) << "no apartment was left on a thread without COM";
+        {
+            Host host;
+            Plugin plugin;
+            plugin.run(&host.context);
+            plugin.proc<OmbexShowOptionsDialogProc>("OmbexShowOptionsDialog")(nullptr);
+            plugin.release();
+        }
+        CoUninitialize();
+        EXPECT_EQ(CoInitialize(nullptr), S_OK) << "the host's own reference was the last one";
+        CoUninitialize();
+    }).join();
 }
 
 TEST_F(Lifecycle, VersionAndInfoRecord) {

@@ -11,6 +11,7 @@ class MessageBoxCatcher {
   public:
     struct Box {
         std::string caption, text;
+        HWND owner;
     };
 
     MessageBoxCatcher() {
@@ -33,7 +34,7 @@ class MessageBoxCatcher {
             char caption[256] = {}, text[1024] = {};
             GetWindowTextA(window, caption, sizeof caption);
             GetDlgItemTextA(window, 0xFFFF, text, sizeof text);
-            boxes().push_back({caption, text});
+            boxes().push_back({caption, text, GetWindow(window, GW_OWNER)});
             PostMessageA(window, WM_COMMAND, IDOK, 0);
         }
         return TRUE;
