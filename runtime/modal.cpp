@@ -1,0 +1,42 @@
+#include "runtime/modal.h"
+
+namespace zvk {
+
+ThreadWindowsDisabled::ThreadWindowsDisabled(HWND keep) : keep_(keep) {
+    EnumThreadWindows(GetCurrentThreadId(), &disable, reinterpret_cast<LPARAM>(this));
+}
+
+BOOL CALLBACK ThreadWindowsDisabled::disable(HWND window, LPARAM self) {
+    auto* windows = reinterpret_cast<ThreadWindowsDisabled*>(self);
+    if (window != windows->keep_ && IsWindowVisible(window) && IsWindowEnabled(window)) {
+        windows->disabled_.push_back(window);
+        EnableWindow(window, FALSE);
+    }
+    return TRUE;
+}
+
+ThreadWindowsDisabled::~ThreadWindowsDisabled() {
+    for (HWND window : disabled_) {
+        if (IsWindow(window)) {
+            EnableWindow(window, TRUE);
+        }
+    }
+}
+
+bool RunModalLoop(HWND dialog, const std::function<bool()>& finished) {
+    while (!finished()) {
+        MSG message{};
+        const BOOL got = GetMessageA(&message, nullptr, 0, 0);
+        if (got == 0 || got == -1) {
+            PostQuitMessage(got == 0 ? static_cast<int>(message.wParam) : 0);
+            return false;
+        }
+        if (!IsWindow(dialog) || !IsDialogMessageA(dialog, &message)) {
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+    }
+    return true;
+}
+
+} // namespace zvk
