@@ -5,6 +5,7 @@
 #include "plugin/globals.h"
 #include "plugin/main_form.h"
 #include "plugin/member_database.h"
+#include "plugin/options_dialog.h"
 #include "settings/config.h"
 #include "runtime/application.h"
 #include "runtime/exception.h"
@@ -95,7 +96,7 @@ void ReleasePlugin() {
 void ShowOptionsDialog(HWND parent) {
     // May come before any run call: the dialog's controls and the settings store need their own session.
     const ThreadSession session;
-    (void)parent;
+    RunOptionsDialog(parent);
 }
 
 void SendNotify(int32_t msgType, int32_t code) {
