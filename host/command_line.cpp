@@ -16,6 +16,8 @@ const char* const kUsage =
     "  --select ROW       select a row of the main grid (from 0) and focus the grid\n"
     "  --focus-grid       move the focus from the callsign box to the main grid\n"
     "  --options          open the options dialog and cancel it\n"
+    "  --options-screenshot FILE  open the options dialog, save a PNG of it and cancel it\n"
+    "  --palette-screenshot FILE  the same with the dialog's colour palette dropped down\n"
     "  --release          call OmbexRelease\n"
     "  --run              call OmbexRun again\n"
     "  --screenshot FILE  save a PNG of the host window\n"
@@ -67,6 +69,11 @@ bool ParseCommandLine(const std::vector<std::wstring>& arguments, HostOptions& o
             if (!value(text))
                 return false;
             options.steps.push_back({name == L"--type" ? Kind::Type : Kind::Screenshot, text});
+        } else if (name == L"--options-screenshot" || name == L"--palette-screenshot") {
+            if (!value(text))
+                return false;
+            options.steps.push_back(
+                {name == L"--options-screenshot" ? Kind::OptionsScreenshot : Kind::PaletteScreenshot, text});
         } else if (name == L"--notify") {
             if (!value(text))
                 return false;

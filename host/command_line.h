@@ -8,9 +8,22 @@
 namespace brevlog {
 
 struct ScriptStep {
-    enum class Kind { Type, Clear, Notify, Select, FocusGrid, Options, Release, Run, Screenshot, Exit };
+    enum class Kind {
+        Type,
+        Clear,
+        Notify,
+        Select,
+        FocusGrid,
+        Options,
+        OptionsScreenshot,
+        PaletteScreenshot,
+        Release,
+        Run,
+        Screenshot,
+        Exit
+    };
     Kind kind;
-    std::wstring text;  // Type: the characters; Screenshot: the file
+    std::wstring text;  // Type: the characters; Screenshot, OptionsScreenshot, PaletteScreenshot: the file
     int32_t first = 0;  // Notify: type; Select: row
     int32_t second = 0; // Notify: code
 };

@@ -3,6 +3,7 @@
 #include "host/host_log.h"
 #include "host/main_window.h"
 #include "host/message_pump.h"
+#include "host/options_capture.h"
 #include "host/png_writer.h"
 #include "host/text_codec.h"
 #include "host/window_capture.h"
@@ -87,6 +88,9 @@ bool RunStep(MainWindow& host, const ScriptStep& step) {
         KillTimer(nullptr, timer);
         return true;
     }
+    case Kind::OptionsScreenshot:
+    case Kind::PaletteScreenshot:
+        return CaptureOptionsDialog(host, step.text, step.kind == Kind::PaletteScreenshot);
     case Kind::Release:
         host.plugin().Release();
         return true;
