@@ -9,42 +9,18 @@
 #include "../dll/fake_host.h"
 #include "plugin/lifecycle.h"
 #include "plugin/vnx_api.h"
+#include "tests/support/library_folder.h"
 #include "runtime/cp1251.h"
 
 using namespace zvk;
+using testing_support::LibraryFolder;
+using testing_support::ProbeEnvironment;
 
 namespace {
 
-std::string windowsPath(std::string path) {
-    for (char& c : path) {
-        if (c == '/') {
-            c = '\\';
-        }
-    }
-    return path[0] == '\\' ? "Z:" + path : path;
-}
-
-// The library search finds the given build of vnxfsys.dll, or none, for one test.
-class LibraryFolder {
-  public:
-    explicit LibraryFolder(const char* folder) { SetDllDirectoryA(windowsPath(folder).c_str()); }
-    ~LibraryFolder() { SetDllDirectoryA(nullptr); }
-    LibraryFolder(const LibraryFolder&) = delete;
-};
-
-std::string environment(const char* name) {
-    char text[64] = {};
-    return GetEnvironmentVariableA(name, text, sizeof text) ? text : "";
-}
-
 class VnxApi : public ::testing::Test {
   protected:
-    void TearDown() override {
-        for (const char* name : {"VNXFSYS_PROBE_LOADS", "VNXFSYS_PROBE_OWNER", "VNXFSYS_PROBE_FOLDER",
-                                 "VNXFSYS_PROBE_FILL", "VNXFSYS_PROBE_RESULT"}) {
-            SetEnvironmentVariableA(name, nullptr);
-        }
-    }
+    ProbeEnvironment probe;
 };
 
 std::string failureOf(const char* folder) {
@@ -76,7 +52,7 @@ TEST_F(VnxApi, AMissingLibraryOrEntryPointIsAnErrorNamingTheLibrary) {
 
 TEST_F(VnxApi, TheLowWordOfTheResultTellsAndTheBufferIsTakenUpToItsEnd) {
     LibraryFolder library(VNXFSYS_PROBE_DIR);
-    SetEnvironmentVariableA("VNXFSYS_PROBE_FOLDER", "C:\\Users\\op\\AppData\\Roaming");
+    probe.set("VNXFSYS_PROBE_FOLDER", "C:\\Users\\op\\AppData\\Roaming");
     struct Case {
         const char* result;
         const char* fill;
@@ -90,11 +66,11 @@ TEST_F(VnxApi, TheLowWordOfTheResultTellsAndTheBufferIsTakenUpToItsEnd) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string("result ") + c.result);
-        SetEnvironmentVariableA("VNXFSYS_PROBE_RESULT", c.result);
-        SetEnvironmentVariableA("VNXFSYS_PROBE_FILL", c.fill);
+        probe.set("VNXFSYS_PROBE_RESULT", c.result);
+        probe.set("VNXFSYS_PROBE_FILL", c.fill);
         EXPECT_EQ(AppDataPath(), c.folder);
     }
-    EXPECT_EQ(environment("VNXFSYS_PROBE_LOADS"), "5") << "loaded afresh for every lookup";
+    EXPECT_EQ(probe.get("VNXFSYS_PROBE_LOADS"), "5") << "loaded afresh for every lookup";
     EXPECT_EQ(GetModuleHandleA("vnxfsys.dll"), nullptr);
 }
 
@@ -109,13 +85,13 @@ TEST_F(VnxApi, TheLibraryGetsTheApplicationWindowOnlyWhileThePluginRuns) {
     fake::Host host;
     host.application.handle = reinterpret_cast<HWND>(0x4321);
     AppDataPath();
-    EXPECT_EQ(environment("VNXFSYS_PROBE_OWNER"), "0") << "before the first run";
+    EXPECT_EQ(probe.get("VNXFSYS_PROBE_OWNER"), "0") << "before the first run";
     RunPlugin(&host.context);
     AppDataPath();
-    EXPECT_EQ(environment("VNXFSYS_PROBE_OWNER"), "4321");
+    EXPECT_EQ(probe.get("VNXFSYS_PROBE_OWNER"), "4321");
     ReleasePlugin();
     AppDataPath();
-    EXPECT_EQ(environment("VNXFSYS_PROBE_OWNER"), "0") << "after release";
+    EXPECT_EQ(probe.get("VNXFSYS_PROBE_OWNER"), "0") << "after release";
     CoUninitialize();
 }
 
