@@ -6,6 +6,7 @@
 #include "fake_host.h"
 #include "plugin_fixture.h"
 #include "message_box_catcher.h"
+#include "tests/support/library_folder.h"
 
 using fake::Host;
 using fake::Plugin;
@@ -147,7 +148,12 @@ TEST_F(Lifecycle, UnloadingWithoutReleaseCallsNothingOfTheHost) {
 // COM on the thread as the plug-in found it: none, or the host's own reference, after any cycle of
 // load, run, release and unload, and after the options dialog (which may come before any run).
 TEST(ThreadApartment, EveryCycleLeavesItAsItWas) {
+    // The dialog reads and writes its settings through COM; here it finds no folder and is closed with OK.
+    testing_support::LibraryFolder library(VNXFSYS_PROBE_DIR);
+    testing_support::ProbeEnvironment probe;
+    probe.set("VNXFSYS_PROBE_FOLDER", "C:\\nonexistent-application-data");
     std::thread([] {
+        const fake::MessageBoxCatcher closesTheDialog;
         {
             Host host;
             Plugin plugin;
