@@ -8,7 +8,18 @@ set -euo pipefail
 build=$(cd "${1:?usage: tools/wine32-setup.sh BUILD_DIR}" && pwd)
 top=$build/wine32
 root=$top/root
-[[ -f $top/.ready ]] && exit 0
+# Wine's own fonts (Tahoma, MS Sans Serif and the others Windows programs expect) come with the
+# architecture-independent fonts-wine, installed natively, where the 32-bit loader does not look; in the
+# prefix's Fonts folder every loader finds them. Without them every face falls back to fontconfig's.
+install_wine_fonts() {
+  local fonts=$top/prefix/drive_c/windows/Fonts
+  [[ -d /usr/share/wine/fonts && -d $fonts ]] || return 0
+  cp -n /usr/share/wine/fonts/* "$fonts/"
+}
+if [[ -f $top/.ready ]]; then
+  install_wine_fonts
+  exit 0
+fi
 
 export WINEPREFIX=$top/prefix WINEARCH=win64 WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=;winealsa.drv,winepulse.drv=d"
@@ -94,6 +105,7 @@ ln -sf /usr/lib/wine/wineserver64 "$root/usr/lib/wine/wineserver64"
 "$wine64" wineboot -i </dev/null >/dev/null 2>&1 || true
 "$wineserver" -w
 cp -an "$root/usr/lib/i386-linux-gnu/wine/i386-windows/." "$WINEPREFIX/drive_c/windows/syswow64/"
+install_wine_fonts
 "$root/usr/lib/wine/wine" rundll32.exe setupapi,InstallHinfSection Wow64Install 128 \
   "\\\\?\\unix$root/usr/share/wine/wine.inf" </dev/null >/dev/null 2>&1
 # A crashing program prints a backtrace and exits instead of waiting in winedbg's dialog; unmanaged
