@@ -2,7 +2,8 @@
 SHELL := /bin/bash
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps build build-windows build-wintest build-native test test-windows test-wintest test-native demo bench clean
+.PHONY: all deps build build-windows build-wintest build-native test test-windows test-wintest test-native demo bench \
+	package screenshots clean
 
 all: build
 
@@ -38,6 +39,14 @@ test: test-windows test-native test-wintest
 
 demo: build-windows
 	tools/demo.sh build/windows
+
+# What an operator installs: the i686 zvk.dll and zvkdb.exe with the operators' guide, in one zip.
+package: build-windows
+	tools/package.sh build/windows build/package/zvk.zip
+
+# The options dialog's pictures in the README, taken from the i686 substitute logbook.
+screenshots: build-windows
+	tools/options-screenshots.sh build/windows docs
 
 bench: deps
 	cmake --preset bench >/dev/null
