@@ -46,10 +46,10 @@ TEST_F(FieldDrawing, ShowsTheColourASystemColourOrHatchingForNone) {
     }
 
     field.SetSelectedColor(palette::TColorNone);
-    SetFocus(button);
+    ASSERT_TRUE(ui::PumpUntil([&] { return ui::Focus(button); }));
     EXPECT_GT(countInSwatch(ui::Picture(field.Handle()), GetSysColor(COLOR_BTNFACE)), 0)
         << "hatched in the button-face colour without the focus";
-    SetFocus(field.Handle());
+    ASSERT_TRUE(ui::PumpUntil([&] { return ui::Focus(field.Handle()); }));
     const ui::Picture focused(field.Handle());
     EXPECT_GT(countInSwatch(focused, GetSysColor(COLOR_BTNSHADOW)), 0) << "and in the shadow colour with it";
 }
@@ -76,24 +76,28 @@ TEST_F(FieldOpening, ALeftPressDoubleClickOrAltDownOpensNothingElseDoes) {
         SCOPED_TRACE(way.what);
         // Keys reach the field only while it has the focus; a press must take it there.
         const bool key = way.message == WM_SYSKEYDOWN || way.message == WM_KEYDOWN || way.message == WM_CHAR;
-        SetFocus(key ? field.Handle() : button);
-        HWND focusWhileOpen = nullptr;
+        ui::Focus(key ? field.Handle() : button);
         bool droppedWhileOpen = false;
         ui::TimerScript script({[&] {
                                    HWND popup = ui::FindThreadWindow(L"TRzColorPicker", form);
                                    if (!popup) {
                                        return false;
                                    }
-                                   focusWhileOpen = GetFocus();
                                    droppedWhileOpen = field.DroppedDown();
                                    ui::PressKey(popup, VK_ESCAPE);
                                    return true;
                                }},
                                &ui::CloseEverything);
+        const ui::MessageTrace trace;
         SendMessageW(field.Handle(), way.message, way.wparam, way.lparam);
+        const int created = trace.find(WM_CREATE, L"TRzColorPicker");
+        EXPECT_EQ(created >= 0, way.opens);
         EXPECT_EQ(script.finished(), way.opens);
+        if (way.opens && !key) {
+            const int focused = trace.find(WM_SETFOCUS, L"TRzColorEdit");
+            EXPECT_TRUE(focused >= 0 && focused < created) << "the field takes the focus first";
+        }
         if (way.opens) {
-            EXPECT_EQ(focusWhileOpen, field.Handle()) << "the field takes the focus first";
             EXPECT_TRUE(droppedWhileOpen);
         }
         EXPECT_FALSE(field.DroppedDown());
@@ -105,16 +109,16 @@ TEST_F(FieldOpening, ALeftPressDoubleClickOrAltDownOpensNothingElseDoes) {
 
 TEST_F(FieldOpening, ThePaletteDropsUnderTheFieldWithoutTakingActivation) {
     field.SetSelectedColor(0x99FFFF);
-    HWND activeBefore = GetActiveWindow();
     RECT popupRect{};
-    HWND activeWhileOpen = nullptr;
+    bool activeWhileOpen = true;
     LONG style = 0;
     RECT client{};
     COLORREF selectedEdge = 0, plainEdge = 0, swatch = 0, customSwatch = 0;
+    const ui::MessageTrace trace;
     ASSERT_TRUE(dropDown({[&](HWND popup) {
         GetWindowRect(popup, &popupRect);
         GetClientRect(popup, &client);
-        activeWhileOpen = GetActiveWindow();
+        activeWhileOpen = GetActiveWindow() == popup;
         style = GetWindowLongA(popup, GWL_STYLE);
         const ui::Picture picture(popup);
         selectedEdge = picture.at(36, 72); // Light Yellow, row 5 column 3
@@ -128,7 +132,12 @@ TEST_F(FieldOpening, ThePaletteDropsUnderTheFieldWithoutTakingActivation) {
     GetWindowRect(field.Handle(), &fieldRect);
     EXPECT_EQ(popupRect.right, fieldRect.right);
     EXPECT_EQ(popupRect.top, fieldRect.bottom);
-    EXPECT_EQ(activeWhileOpen, activeBefore);
+    EXPECT_FALSE(activeWhileOpen);
+    for (const auto& entry : trace.entries()) {
+        const bool activation = (entry.message == WM_ACTIVATE && LOWORD(entry.wparam) != WA_INACTIVE) ||
+                                (entry.message == WM_NCACTIVATE && entry.wparam);
+        EXPECT_FALSE(activation && entry.windowClass == L"TRzColorPicker") << "the palette was activated";
+    }
     EXPECT_TRUE(style & WS_POPUP);
     EXPECT_NE(style & WS_CAPTION, WS_CAPTION);
     EXPECT_EQ(client.right, 144);

@@ -138,32 +138,44 @@ TEST_F(OptionsForm, IsMadeAsTheFormStoresIt) {
     }
 }
 
+bool tabTo(TOptionsForm& form, HWND control) {
+    SetActiveWindow(form.Handle());
+    SendMessageW(form.Handle(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
+    return GetFocus() == control;
+}
+
 TEST_F(OptionsForm, EnterPressesTheDefaultButtonEscapeDoesNothingTheCloseBoxCancels) {
+    // Keys go to the focused control, so each key step first moves the focus as Tab would, through the
+    // dialog manager (which also makes a focused push button the default one), and checks it arrived.
+    auto enterOn = [](HWND (*control)(TOptionsForm&)) {
+        return [control](TOptionsForm& f) {
+            if (!tabTo(f, control(f))) {
+                return false;
+            }
+            ui::PressKey(control(f), VK_RETURN);
+            return true;
+        };
+    };
     struct Case {
         const char* what;
-        std::function<void(TOptionsForm&)> act;
+        std::function<bool(TOptionsForm&)> act;
         int result;
     } cases[] = {
-        {"Enter on the check box",
-         [](TOptionsForm& f) {
-             SendMessageW(f.Handle(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(f.CheckBox1), TRUE);
-             ui::PressKey(f.CheckBox1, VK_RETURN);
-         },
+        {"Enter on the check box", enterOn([](TOptionsForm& f) { return f.CheckBox1; }), TOptionsForm::mrOk},
+        {"Enter on the colour field", enterOn([](TOptionsForm& f) { return f.RzColorEdit1.Handle(); }),
          TOptionsForm::mrOk},
-        {"Enter on the colour field",
+        {"Enter on Отмена", enterOn([](TOptionsForm& f) { return f.Button2; }), TOptionsForm::mrCancel},
+        {"a click on Отмена",
          [](TOptionsForm& f) {
-             SendMessageW(f.Handle(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(f.RzColorEdit1.Handle()), TRUE);
-             ui::PressKey(f.RzColorEdit1.Handle(), VK_RETURN);
-         },
-         TOptionsForm::mrOk},
-        {"Enter on Отмена",
-         [](TOptionsForm& f) {
-             SendMessageW(f.Handle(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(f.Button2), TRUE);
-             ui::PressKey(f.Button2, VK_RETURN);
+             ui::ClickCentre(f.Button2);
+             return true;
          },
          TOptionsForm::mrCancel},
-        {"a click on Отмена", [](TOptionsForm& f) { ui::ClickCentre(f.Button2); }, TOptionsForm::mrCancel},
-        {"the close box", [](TOptionsForm& f) { PostMessageW(f.Handle(), WM_SYSCOMMAND, SC_CLOSE, 0); },
+        {"the close box",
+         [](TOptionsForm& f) {
+             PostMessageW(f.Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
+             return true;
+         },
          TOptionsForm::mrCancel},
     };
     for (const Case& c : cases) {
@@ -173,14 +185,17 @@ TEST_F(OptionsForm, EnterPressesTheDefaultButtonEscapeDoesNothingTheCloseBoxCanc
         const int result = showModal(form, {
                                                [&] {
                                                    logbookDisabled = !IsWindowEnabled(logbook);
-                                                   ui::PressKey(GetFocus(), VK_ESCAPE);
+                                                   if (!tabTo(form, form.CheckBox1)) {
+                                                       return false;
+                                                   }
+                                                   ui::PressKey(form.CheckBox1, VK_ESCAPE);
                                                    return true;
                                                },
                                                [&] {
                                                    openAfterEscape = IsWindowVisible(form.Handle());
-                                                   c.act(form);
                                                    return true;
                                                },
+                                               [&] { return c.act(form); },
                                            });
         EXPECT_EQ(result, c.result);
         EXPECT_TRUE(logbookDisabled) << "the logbook takes no input while the dialog is open";

@@ -158,6 +158,75 @@ inline HWND FindChild(HWND parent, const std::wstring& windowClass, const wchar_
     return search.found;
 }
 
+// The messages this thread's windows are sent while the object lives, as they arrive: a record that does
+// not depend on which process holds the foreground when the test looks.
+class MessageTrace {
+  public:
+    struct Entry {
+        HWND window;
+        UINT message;
+        WPARAM wparam;
+        std::wstring windowClass;
+    };
+
+    MessageTrace() {
+        current() = this;
+        hook_ = SetWindowsHookExW(WH_CALLWNDPROC, &record, nullptr, GetCurrentThreadId());
+    }
+    ~MessageTrace() {
+        UnhookWindowsHookEx(hook_);
+        current() = nullptr;
+    }
+    MessageTrace(const MessageTrace&) = delete;
+    MessageTrace& operator=(const MessageTrace&) = delete;
+
+    const std::vector<Entry>& entries() const { return entries_; }
+    // The position of the first matching entry, or -1.
+    int find(UINT message, const std::wstring& windowClass) const {
+        for (size_t i = 0; i < entries_.size(); ++i) {
+            if (entries_[i].message == message && entries_[i].windowClass == windowClass) {
+                return static_cast<int>(i);
+            }
+        }
+        return -1;
+    }
+
+  private:
+    static MessageTrace*& current() {
+        static MessageTrace* trace = nullptr;
+        return trace;
+    }
+    static LRESULT CALLBACK record(int code, WPARAM wparam, LPARAM lparam) {
+        if (code == HC_ACTION && current()) {
+            const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lparam);
+            switch (sent->message) {
+            case WM_CREATE:
+            case WM_SETFOCUS:
+            case WM_ACTIVATE:
+            case WM_NCACTIVATE:
+                current()->entries_.push_back(
+                    {sent->hwnd, sent->message, sent->wParam, className(sent->hwnd)});
+                break;
+            }
+        }
+        return CallNextHookEx(nullptr, code, wparam, lparam);
+    }
+
+    HHOOK hook_ = nullptr;
+    std::vector<Entry> entries_;
+};
+
+// Gives the focus to a window of this thread and answers whether it has it. Another process may take the
+// foreground, and with it this thread's focus, at any time: steps that depend on the focus check it
+// right before they act.
+inline bool Focus(HWND window) {
+    if (GetFocus() != window) {
+        SetActiveWindow(GetAncestor(window, GA_ROOT));
+        SetFocus(window);
+    }
+    return GetFocus() == window;
+}
+
 // A left click at a point of the window's client area, queued as the mouse would queue it.
 inline void Click(HWND window, int x, int y) {
     PostMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
