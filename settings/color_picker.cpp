@@ -50,7 +50,8 @@ palette::TColor TRzColorPicker::SelectedColor() const {
 
 void TRzColorPicker::CreatePopup(HWND field) {
     const DWORD style = WS_POPUP | WS_BORDER;
-    const DWORD exStyle = WS_EX_TOOLWINDOW;
+    // Never the foreground window, even when the system looks for one to activate.
+    const DWORD exStyle = WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE;
     RECT frame{0, 0, layout_.Width(), layout_.Height()};
     AdjustWindowRectEx(&frame, style, FALSE, exStyle);
     const int width = frame.right - frame.left;
