@@ -46,7 +46,7 @@ TEST_F(OptionsEntry, OkSavesTheSettingsAtTheDialogsPath) {
                                if (!ok) {
                                    return false;
                                }
-                               ui::ClickCentre(ok);
+                               ui::Press(ok);
                                return true;
                            }},
                            &ui::CloseEverything);

@@ -152,7 +152,7 @@ TEST_F(OptionsForm, EnterPressesTheDefaultButtonEscapeDoesNothingTheCloseBoxCanc
             if (!tabTo(f, control(f))) {
                 return false;
             }
-            ui::PressKey(control(f), VK_RETURN);
+            ui::KeyThroughDialog(f.Handle(), control(f), VK_RETURN);
             return true;
         };
     };
@@ -167,7 +167,7 @@ TEST_F(OptionsForm, EnterPressesTheDefaultButtonEscapeDoesNothingTheCloseBoxCanc
         {"Enter on Отмена", enterOn([](TOptionsForm& f) { return f.Button2; }), TOptionsForm::mrCancel},
         {"a click on Отмена",
          [](TOptionsForm& f) {
-             ui::ClickCentre(f.Button2);
+             ui::Press(f.Button2);
              return true;
          },
          TOptionsForm::mrCancel},
@@ -182,21 +182,22 @@ TEST_F(OptionsForm, EnterPressesTheDefaultButtonEscapeDoesNothingTheCloseBoxCanc
         SCOPED_TRACE(c.what);
         TOptionsForm form(logbook);
         bool logbookDisabled = false, openAfterEscape = false;
-        const int result = showModal(form, {
-                                               [&] {
-                                                   logbookDisabled = !IsWindowEnabled(logbook);
-                                                   if (!tabTo(form, form.CheckBox1)) {
-                                                       return false;
-                                                   }
-                                                   ui::PressKey(form.CheckBox1, VK_ESCAPE);
-                                                   return true;
-                                               },
-                                               [&] {
-                                                   openAfterEscape = IsWindowVisible(form.Handle());
-                                                   return true;
-                                               },
-                                               [&] { return c.act(form); },
-                                           });
+        const int result =
+            showModal(form, {
+                                [&] {
+                                    logbookDisabled = !IsWindowEnabled(logbook);
+                                    if (!tabTo(form, form.CheckBox1)) {
+                                        return false;
+                                    }
+                                    ui::KeyThroughDialog(form.Handle(), form.CheckBox1, VK_ESCAPE);
+                                    return true;
+                                },
+                                [&] {
+                                    openAfterEscape = IsWindowVisible(form.Handle());
+                                    return true;
+                                },
+                                [&] { return c.act(form); },
+                            });
         EXPECT_EQ(result, c.result);
         EXPECT_TRUE(logbookDisabled) << "the logbook takes no input while the dialog is open";
         EXPECT_TRUE(IsWindowEnabled(logbook));
@@ -210,11 +211,11 @@ TEST_F(OptionsForm, DefaultSetsOnlyTheColour) {
     form.RzColorEdit1.SetSelectedColor(255);
     SendMessageW(form.CheckBox1, BM_SETCHECK, BST_UNCHECKED, 0);
     showModal(form, {[&] {
-                         ui::ClickCentre(form.Button3);
+                         ui::Press(form.Button3);
                          return true;
                      },
                      [&] {
-                         ui::ClickCentre(form.Button2);
+                         ui::Press(form.Button2);
                          return true;
                      }});
     EXPECT_EQ(form.RzColorEdit1.SelectedColor(), 0x9DFFFF);
@@ -243,7 +244,7 @@ TEST_F(OptionsForm, APressOutsideTheOpenPaletteDoesNotPressTheButtonUnderIt) {
                                                    return false;
                                                }
                                                openAfterPress = IsWindowVisible(form.Handle());
-                                               ui::ClickCentre(form.Button2);
+                                               ui::Press(form.Button2);
                                                return true;
                                            },
                                        });

@@ -99,7 +99,7 @@ class OptionsDialog : public ::testing::Test {
 
     static std::function<bool(const Dialog&)> click(HWND (Dialog::*control)() const) {
         return [control](const Dialog& d) {
-            ui::ClickCentre((d.*control)());
+            ui::Press((d.*control)());
             return true;
         };
     }
@@ -149,7 +149,7 @@ TEST_F(OptionsDialog, DefaultSetsOnlyTheColourAndCountsOnlyWithOk) {
         bool tickedAfterDefault = true;
         showDialog({[&](const Dialog& d) {
                         loaded = d.fieldColor();
-                        ui::ClickCentre(d.byDefault());
+                        ui::Press(d.byDefault());
                         return true;
                     },
                     [&](const Dialog& d) {

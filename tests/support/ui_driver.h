@@ -239,6 +239,21 @@ inline void ClickCentre(HWND window) {
     Click(window, client.right / 2, client.bottom / 2);
 }
 
+// Pushes a button as the system does for a click, in one go: a click made of posted messages can lose its
+// press when another process takes the foreground (and the mouse capture) between them.
+inline void Press(HWND button) {
+    SendMessageW(button, BM_CLICK, 0, 0);
+}
+
+// A key pressed on a control of a dialog, handled at once as the dialog's modal loop handles it.
+inline void KeyThroughDialog(HWND dialog, HWND control, WPARAM key) {
+    MSG message{control, WM_KEYDOWN, key, 1, 0, {0, 0}};
+    if (!IsDialogMessageW(dialog, &message)) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
 inline void PressKey(HWND window, WPARAM key) {
     PostMessageW(window, WM_KEYDOWN, key, 1);
     PostMessageW(window, WM_KEYUP, key, 0xC0000001);
