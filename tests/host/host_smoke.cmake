@@ -1,4 +1,4 @@
-# Runs brevlog.exe in scripted mode with the plug-in and checks that it succeeded and wrote its screenshot.
+# Runs brevlog.exe in scripted mode with the plug-in and checks that it succeeded and wrote its screenshots.
 # -DWINE=... -DBREVLOG=... -DPLUGIN=... -DZVKDB=... (may be empty) -DWORK=...
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK}/data/ZVK)
@@ -14,16 +14,21 @@ if(ZVKDB)
   endif()
 endif()
 
+# The options dialog, with its palette dropped down, is opened and pictured from the scripted mode too.
+set(palette_png ${WORK}/options-palette.png)
 execute_process(COMMAND ${WINE} ${BREVLOG} --data Z:${WORK}/data --plugin Z:${PLUGIN}
-                        --type UA3ABC --notify 4,23 --select 2 --release --run --screenshot Z:${png} --exit
+                        --type UA3ABC --notify 4,23 --select 2 --release --run --screenshot Z:${png}
+                        --palette-screenshot Z:${palette_png} --exit
                 RESULT_VARIABLE rc)
 if(NOT rc EQUAL 0)
   message(FATAL_ERROR "brevlog exited with ${rc}")
 endif()
-if(NOT EXISTS ${png})
-  message(FATAL_ERROR "no screenshot at ${png}")
-endif()
-file(READ ${png} signature LIMIT 8 HEX)
-if(NOT signature STREQUAL "89504e470d0a1a0a")
-  message(FATAL_ERROR "${png} is not a PNG file")
-endif()
+foreach(picture ${png} ${palette_png})
+  if(NOT EXISTS ${picture})
+    message(FATAL_ERROR "no screenshot at ${picture}")
+  endif()
+  file(READ ${picture} signature LIMIT 8 HEX)
+  if(NOT signature STREQUAL "89504e470d0a1a0a")
+    message(FATAL_ERROR "${picture} is not a PNG file")
+  endif()
+endforeach()
