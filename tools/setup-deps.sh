@@ -13,7 +13,7 @@ have_pkg() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok
 # start 32-bit programs.
 for p in cmake ninja-build g++ clang libclang-rt-14-dev googletest libbenchmark-dev \
          g++-mingw-w64-i686 mingw-w64-i686-dev g++-mingw-w64-x86-64 mingw-w64-x86-64-dev \
-         wine wine64 xvfb xauth mdbtools fonts-wine x11-apps imagemagick locales make; do
+         wine wine64 xvfb xauth mdbtools fonts-wine x11-apps imagemagick locales make python3; do
   have_pkg "$p" || need+=("$p")
 done
 i386_arch=1
