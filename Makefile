@@ -2,7 +2,7 @@
 SHELL := /bin/bash
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps build build-windows build-wintest build-native test test-windows test-wintest test-native demo bench clean
+.PHONY: all deps build build-windows build-wintest build-native test test-windows test-wintest test-native demo bench bench-marking clean
 
 all: build
 
@@ -39,10 +39,14 @@ test: test-windows test-native test-wintest
 demo: build-windows
 	tools/demo.sh build/windows
 
-bench: deps
+bench: deps bench-marking
 	cmake --preset bench >/dev/null
 	cmake --build --preset bench -j $(JOBS)
 	ctest --test-dir build/bench -L bench --verbose
+
+# What marking costs the grids and keystrokes; timing on the x86_64 build under wine64.
+bench-marking: build-wintest
+	tools/wine-session.sh build/wintest bash -c '"$$WINE" build/wintest/tests/plugin/marking_bench.exe'
 
 clean:
 	rm -rf build

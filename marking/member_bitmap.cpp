@@ -74,6 +74,9 @@ void TMemberBitmap::SetFont(const char* name, TFontStyles style, int32_t size) {
     }
     SelectObject(dc_.get(), font.get());
     font_.reset(font.release());
+    SIZE w{};
+    GetTextExtentPoint32A(dc_.get(), "W", 1, &w);
+    textHeight_ = w.cy;
     fontName_ = name;
     fontStyle_ = style;
     fontSize_ = size;
@@ -105,9 +108,7 @@ void TMemberBitmap::PaintCell(HDC target, const TRect& cell, COLORREF background
     SetFont(fontName ? fontName : "", style, fontSize);
     SetTextColor(dc, fontColor);
     SetBkMode(dc, TRANSPARENT);
-    SIZE w{};
-    GetTextExtentPoint32A(dc, "W", 1, &w);
-    const int y = HalfTowardsZero(height) - HalfTowardsZero(w.cy);
+    const int y = HalfTowardsZero(height) - HalfTowardsZero(textHeight_);
     ExtTextOutA(dc, TextLeft, y, ETO_CLIPPED, &area, text.data(), static_cast<UINT>(text.size()), nullptr);
     BitBlt(target, cell.Left, cell.Top, width, height, dc, 0, 0, SRCCOPY);
 }

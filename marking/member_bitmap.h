@@ -38,6 +38,7 @@ class TMemberBitmap {
     std::string fontName_;
     TFontStyles fontStyle_ = 0;
     int32_t fontSize_ = 0;
+    int textHeight_ = 0; // of "W" in the font, measured when the font is made
     UniqueBrush brush_;
     COLORREF brushColor_ = 0;
 };
