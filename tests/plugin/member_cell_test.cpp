@@ -71,13 +71,8 @@ class Canvas : public TCanvas {
     HDC dc_;
 };
 
-// The cell as it must look: drawn independently with the same font, text from (2, y).
-void DrawReference(DibSurface& surface, const TRect& r, COLORREF background, const Canvas& canvas,
-                   const std::string& text, int y) {
-    const RECT cell{r.Left, r.Top, r.Right, r.Bottom};
-    HBRUSH brush = CreateSolidBrush(background);
-    FillRect(surface.dc(), &cell, brush);
-    DeleteObject(brush);
+// The font the grid set for the cell, made independently of the plug-in.
+HFONT CellFont(const Canvas& canvas) {
     LOGFONTA logFont{};
     HDC screen = GetDC(nullptr);
     logFont.lfHeight = -MulDiv(canvas.size, GetDeviceCaps(screen, LOGPIXELSY), 72);
@@ -85,7 +80,17 @@ void DrawReference(DibSurface& surface, const TRect& r, COLORREF background, con
     logFont.lfWeight = canvas.style & fsBold ? FW_BOLD : FW_NORMAL;
     logFont.lfCharSet = DEFAULT_CHARSET;
     std::strcpy(logFont.lfFaceName, canvas.font.c_str());
-    HFONT font = CreateFontIndirectA(&logFont);
+    return CreateFontIndirectA(&logFont);
+}
+
+// The cell as it must look: drawn independently with the same font, text from (2, y).
+void DrawReference(DibSurface& surface, const TRect& r, COLORREF background, const Canvas& canvas,
+                   const std::string& text, int y) {
+    const RECT cell{r.Left, r.Top, r.Right, r.Bottom};
+    HBRUSH brush = CreateSolidBrush(background);
+    FillRect(surface.dc(), &cell, brush);
+    DeleteObject(brush);
+    HFONT font = CellFont(canvas);
     HGDIOBJ old = SelectObject(surface.dc(), font);
     SetBkMode(surface.dc(), TRANSPARENT);
     SetTextColor(surface.dc(), canvas.color);
@@ -97,14 +102,7 @@ void DrawReference(DibSurface& surface, const TRect& r, COLORREF background, con
 
 int TextHeightOfW(const Canvas& canvas) {
     DibSurface probe(4, 4, 0);
-    LOGFONTA logFont{};
-    HDC screen = GetDC(nullptr);
-    logFont.lfHeight = -MulDiv(canvas.size, GetDeviceCaps(screen, LOGPIXELSY), 72);
-    ReleaseDC(nullptr, screen);
-    logFont.lfWeight = canvas.style & fsBold ? FW_BOLD : FW_NORMAL;
-    logFont.lfCharSet = DEFAULT_CHARSET;
-    std::strcpy(logFont.lfFaceName, canvas.font.c_str());
-    HFONT font = CreateFontIndirectA(&logFont);
+    HFONT font = CellFont(canvas);
     HGDIOBJ old = SelectObject(probe.dc(), font);
     SIZE size{};
     GetTextExtentPoint32A(probe.dc(), "W", 1, &size);
