@@ -20,19 +20,67 @@ class MemberIndex {
 
     // No allocation, whatever the key's length.
     bool contains(std::u16string_view key) const;
-    size_t size() const { return ends_.size(); } // distinct values after folding
+    size_t size() const { return count_; } // distinct values after folding
     size_t memoryUsage() const;
 
-  private:
-    void reserve(size_t count, size_t chars);
-    void insert(std::u16string_view value);
-    std::u16string_view value(uint32_t index) const;
-    // Slot: hash in the high half, value index + 1 in the low half; 0 = empty.
-    size_t findSlot(std::u16string_view key, uint64_t hash) const;
+    // Adds values one at a time, for readers that stream them out of a file.
+    class Builder;
 
-    std::u16string chars_; // folded values back to back
-    std::vector<uint32_t> ends_;
-    std::vector<uint64_t> slots_;
+  private:
+    // A value folded and, when every character has a byte in Windows-1251 and it is short (as callsigns
+    // are), held in the slot itself: the low byte of w[0] is 1 + its length, the bytes follow in w[0..2]
+    // from the low end up, zero padded. Longer or other values live in chars_: w[0] is kLongSlot, w[1]
+    // 32 bits of their hash, w[2] their offset there. 0 is an empty slot.
+    struct Slot {
+        uint32_t w[3];
+    };
+    static constexpr size_t kSlotsPerBucket = 5;
+    // One cache line. `overflow` is set once a value has gone on past this full bucket: a lookup that
+    // finds neither its key nor the flag here stops, so most probes touch a single line.
+    struct alignas(64) Bucket {
+        Slot slots[kSlotsPerBucket];
+        uint32_t overflow;
+    };
+
+    void allocate(size_t values);
+    void rehash(size_t values);
+    size_t home(uint64_t hash) const;
+    // Adds a prepared value unless an equal one is there; false for a duplicate.
+    bool insertSlot(const Slot& slot, uint64_t hash);
+    bool insertLong(std::u16string_view folded, uint64_t hash);
+    bool containsLong(std::u16string_view key) const;
+    template <typename Equal> bool findLong(uint64_t hash, Equal equal) const;
+    std::u16string_view longValue(const Slot& slot) const;
+    uint64_t slotHash(const Slot& slot) const;
+
+    std::vector<Bucket> buckets_;
+    std::u16string chars_; // long values: length in two units, then the folded characters
+    size_t count_ = 0;
+    size_t limit_ = 0; // values the buckets take before they must grow
+};
+
+class MemberIndex::Builder {
+  public:
+    // `expected` sizes the index; more values make it grow, far fewer make finish() shrink it.
+    explicit Builder(size_t expected);
+    void add(std::u16string_view value);
+    MemberIndex finish();
+
+  private:
+    void flush();
+    struct Pending {
+        Slot slot;
+        uint32_t top; // the high half of its hash, which alone places it
+    };
+    // Values are inserted a chunk at a time, sorted by where they go: the index is written front to back
+    // instead of at random, which spares most cache and address-translation misses of building it.
+    static constexpr size_t kChunk = 16384;
+    static constexpr unsigned kPartitionBits = 12;
+    MemberIndex index_;
+    std::vector<Pending> chunk_;
+    std::vector<Pending> sorted_;
+    std::vector<uint32_t> starts_;
+    std::u16string scratch_;
 };
 
 } // namespace jet4
