@@ -12,8 +12,8 @@ namespace {
 constexpr uint32_t kLongSlot = 0xFF;
 // Bytes of a slot after its length byte.
 constexpr size_t kInlineChars = 11;
-// Index slots are filled to at most 4 of 5.
-constexpr size_t kValuesPerBucket = 4;
+// Buckets hold at most 3 values on average (of 5 slots): few overflow, so a miss mostly reads one line.
+constexpr size_t kValuesPerBucket = 3;
 
 // Folded letter case and Windows-1251 in one step, for the characters below U+0460 (all of its letters):
 // 0x100 | the byte of the folded character, 0 for none.
@@ -63,23 +63,45 @@ inline void prefetch(const void* address) {
 
 namespace {
 
-// Folds `value` into an inline slot; false when it is too long or has a character outside the code page.
-template <typename Slot> inline bool inlineSlot(std::u16string_view value, Slot& slot) {
-    if (value.size() > kInlineChars)
+// A value folded into the bytes of an inline slot, gathered in registers (slot words written and read
+// back at once would stall on the store): the length byte and the first seven bytes low, the last four
+// high. False when it is too long or has a character outside the code page.
+struct InlineKey {
+    uint64_t low;
+    uint32_t high;
+};
+
+inline bool inlineKey(std::u16string_view value, InlineKey& key) {
+    const size_t n = value.size();
+    if (n > kInlineChars)
         return false;
-    uint32_t w[3] = {static_cast<uint32_t>(1 + value.size()), 0, 0};
-    for (size_t i = 0; i < value.size(); ++i) {
+    uint64_t low = 1 + n;
+    uint32_t high = 0;
+    for (size_t i = 0; i < n; ++i) {
         const int b = foldedByte(value[i]);
         if (b < 0)
             return false;
-        w[(i + 1) / 4] |= static_cast<uint32_t>(b) << 8 * ((i + 1) % 4);
+        if (i < 7)
+            low |= static_cast<uint64_t>(b) << 8 * (i + 1);
+        else
+            high |= static_cast<uint32_t>(b) << 8 * (i - 7);
     }
-    slot.w[0] = w[0], slot.w[1] = w[1], slot.w[2] = w[2];
+    key = {low, high};
     return true;
 }
 
+inline uint64_t keyHash(InlineKey key) {
+    return mix(key.low * 0x9E3779B97F4A7C15ull + key.high);
+}
+
+template <typename Slot> inline void storeKey(InlineKey key, Slot& slot) {
+    slot.w[0] = static_cast<uint32_t>(key.low);
+    slot.w[1] = static_cast<uint32_t>(key.low >> 32);
+    slot.w[2] = key.high;
+}
+
 template <typename Slot> inline uint64_t inlineHash(const Slot& slot) {
-    return mix((uint64_t{slot.w[1]} << 32 | slot.w[0]) * 0x9E3779B97F4A7C15ull + slot.w[2]);
+    return keyHash({uint64_t{slot.w[1]} << 32 | slot.w[0], slot.w[2]});
 }
 
 template <typename Slot> inline bool sameSlot(const Slot& a, const Slot& b) {
@@ -109,7 +131,7 @@ size_t MemberIndex::home(uint64_t hash) const {
 }
 
 void MemberIndex::allocate(size_t values) {
-    const size_t buckets = std::max<size_t>(1, (values + kValuesPerBucket - 1) / kValuesPerBucket);
+    const size_t buckets = std::max<size_t>(1, values / kValuesPerBucket + (values % kValuesPerBucket != 0));
     if (buckets > std::numeric_limits<uint32_t>::max() / 2 || buckets > SIZE_MAX / sizeof(Bucket))
         throw std::length_error("jet4::MemberIndex: too many values");
     buckets_.assign(buckets, Bucket{});
@@ -217,19 +239,22 @@ bool MemberIndex::containsLong(std::u16string_view key) const {
 bool MemberIndex::contains(std::u16string_view key) const {
     if (buckets_.empty())
         return false;
-    Slot wanted;
-    if (!inlineSlot(key, wanted))
+    InlineKey folded;
+    if (!inlineKey(key, folded))
         return containsLong(key);
-    for (size_t b = home(inlineHash(wanted));; b = b + 1 == buckets_.size() ? 0 : b + 1) {
+    Slot wanted;
+    storeKey(folded, wanted);
+    // One branch a bucket, not one a slot: the answer waits for the line as data, so that a cold lookup's
+    // miss can overlap with the next one instead of stalling behind a mispredicted compare.
+    for (size_t b = home(keyHash(folded));; b = b + 1 == buckets_.size() ? 0 : b + 1) {
         const Bucket& bucket = buckets_[b];
-        for (const Slot& s : bucket.slots) {
-            if (s.w[0] == 0)
-                return false;
-            if (sameSlot(s, wanted))
-                return true;
+        unsigned match = 0, empty = 0;
+        for (size_t i = 0; i < kSlotsPerBucket; ++i) {
+            match |= static_cast<unsigned>(sameSlot(bucket.slots[i], wanted)) << i;
+            empty |= static_cast<unsigned>(bucket.slots[i].w[0] == 0) << i;
         }
-        if (bucket.overflow == 0)
-            return false;
+        if ((match | empty) != 0 || bucket.overflow == 0)
+            return match != 0;
     }
 }
 
@@ -259,44 +284,54 @@ MemberIndex::MemberIndex(const std::vector<std::u16string>& values) {
 
 MemberIndex::Builder::Builder(size_t expected) {
     index_.allocate(expected);
-    chunk_.reserve(std::min(expected, kChunk));
+    // An index the caches hold anyway is written directly.
+    regions_ = index_.buckets_.size() * sizeof(Bucket) > (size_t{1} << 20);
+    if (regions_) {
+        buffers_.resize(kBuffered << kRegionBits);
+        filled_.assign(size_t{1} << kRegionBits, 0);
+    }
+}
+
+// Each bucket is fetched a few values ahead of its insert, so that the cache misses overlap.
+void MemberIndex::Builder::insert(const Pending* values, size_t count) {
+    constexpr size_t kAhead = 16;
+    for (size_t i = 0; i < count; ++i) {
+        if (i + kAhead < count)
+            prefetch(&index_.buckets_[index_.home(uint64_t{values[i + kAhead].top} << 32)]);
+        index_.insertSlot(values[i].slot, uint64_t{values[i].top} << 32);
+    }
 }
 
 void MemberIndex::Builder::add(std::u16string_view value) {
-    Pending p;
-    if (!inlineSlot(value, p.slot)) {
+    InlineKey key;
+    if (!inlineKey(value, key)) {
         foldInto(value, scratch_);
         index_.insertLong(scratch_, longHash(scratch_));
         return;
     }
-    if (chunk_.size() == kChunk)
-        flush();
-    p.top = static_cast<uint32_t>(inlineHash(p.slot) >> 32);
-    chunk_.push_back(p);
-}
-
-void MemberIndex::Builder::flush() {
-    std::vector<uint32_t>& starts = starts_;
-    starts.assign((1u << kPartitionBits) + 1, 0);
-    for (const Pending& p : chunk_)
-        ++starts[(p.top >> (32 - kPartitionBits)) + 1];
-    for (size_t i = 1; i <= (1u << kPartitionBits); ++i)
-        starts[i] += starts[i - 1];
-    sorted_.resize(chunk_.size());
-    for (const Pending& p : chunk_)
-        sorted_[starts[p.top >> (32 - kPartitionBits)]++] = p;
-    // A few buckets ahead are fetched while this one is written, so that their misses overlap.
-    constexpr size_t kAhead = 8;
-    for (size_t i = 0; i < sorted_.size(); ++i) {
-        if (i + kAhead < sorted_.size())
-            prefetch(&index_.buckets_[index_.home(uint64_t{sorted_[i + kAhead].top} << 32)]);
-        index_.insertSlot(sorted_[i].slot, uint64_t{sorted_[i].top} << 32);
+    const auto top = static_cast<uint32_t>(keyHash(key) >> 32);
+    if (!regions_) {
+        Slot slot;
+        storeKey(key, slot);
+        index_.insertSlot(slot, uint64_t{top} << 32);
+        return;
     }
-    chunk_.clear();
+    const size_t region = top >> (32 - kRegionBits);
+    Pending* buffer = &buffers_[region * kBuffered];
+    Pending& p = buffer[filled_[region]++];
+    storeKey(key, p.slot);
+    p.top = top;
+    if (filled_[region] == kBuffered) {
+        insert(buffer, kBuffered);
+        filled_[region] = 0;
+    }
 }
 
 MemberIndex MemberIndex::Builder::finish() {
-    flush();
+    for (size_t region = 0; region < filled_.size(); ++region)
+        insert(&buffers_[region * kBuffered], filled_[region]);
+    buffers_ = {};
+    filled_ = {};
     // Sized from row slots, which deleted rows and duplicates inflate: give back what is far from needed.
     if (index_.limit_ > 2 * std::max<size_t>(index_.count_, kValuesPerBucket))
         index_.rehash(index_.count_);

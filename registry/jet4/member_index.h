@@ -67,19 +67,20 @@ class MemberIndex::Builder {
     MemberIndex finish();
 
   private:
-    void flush();
     struct Pending {
         Slot slot;
         uint32_t top; // the high half of its hash, which alone places it
     };
-    // Values are inserted a chunk at a time, sorted by where they go: the index is written front to back
-    // instead of at random, which spares most cache and address-translation misses of building it.
-    static constexpr size_t kChunk = 16384;
-    static constexpr unsigned kPartitionBits = 12;
+    void insert(const Pending* values, size_t count);
+    // A large index is written a region at a time: values wait in a buffer per region of the index, and a
+    // full buffer goes in at once. Its inserts then stay within a few hundred kilobytes, which the
+    // caches and the address translation keep, instead of jumping across the whole index.
+    static constexpr unsigned kRegionBits = 6;
+    static constexpr size_t kBuffered = 1024; // values a region waits for
     MemberIndex index_;
-    std::vector<Pending> chunk_;
-    std::vector<Pending> sorted_;
-    std::vector<uint32_t> starts_;
+    bool regions_ = false;
+    std::vector<Pending> buffers_;
+    std::vector<uint32_t> filled_;
     std::u16string scratch_;
 };
 
