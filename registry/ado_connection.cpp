@@ -87,24 +87,39 @@ void TADOConnection::Open() {
     if (!user.empty() && !SameKeyword(user, L"Admin")) {
         throw Exception("Not a valid account name or password.");
     }
-    const std::wstring path = settings.Value(L"Data Source");
-    if (path.empty()) {
+    path_ = settings.Value(L"Data Source");
+    if (path_.empty()) {
         throw Exception("Could not find file ''.");
     }
-    std::vector<uint8_t> bytes = readWholeFile(path);
+    password_ = utf16(settings.Value(L"Jet OLEDB:Database Password"));
+    readFile();
+    connected_ = true;
+}
+
+void TADOConnection::readFile() {
+    std::vector<uint8_t> bytes = readWholeFile(path_);
     try {
-        database_ = std::make_unique<jet4::Database>(std::move(bytes),
-                                                     utf16(settings.Value(L"Jet OLEDB:Database Password")));
+        database_ = std::make_unique<jet4::Database>(std::move(bytes), password_);
     } catch (const jet4::WrongPassword&) {
         throw Exception("Not a valid password.");
     } catch (const jet4::Error& error) {
-        throw Exception("Unrecognized database format '" + Cp1251FromWide(path) + "': " + error.what());
+        throw Exception("Unrecognized database format '" + Cp1251FromWide(path_) + "': " + error.what());
     }
 }
 
-const jet4::Database& TADOConnection::Database() const {
-    if (!database_) {
+void TADOConnection::Close() {
+    database_.reset();
+    connected_ = false;
+    path_.clear();
+    password_.clear();
+}
+
+const jet4::Database& TADOConnection::Database() {
+    if (!connected_) {
         throw Exception("Operation is not allowed when the object is closed.");
+    }
+    if (!database_) {
+        readFile();
     }
     return *database_;
 }

@@ -1,5 +1,6 @@
-// The connection to the member database: takes the provider's connection string and holds the opened
-// file, read-only, in memory.
+// The connection to the member database: takes the provider's connection string and checks the file at
+// Open. Its bytes stay in memory only until a query has fetched what it needs; a later query reads the
+// file again.
 #pragma once
 #include <memory>
 #include <string>
@@ -17,11 +18,18 @@ class TADOConnection {
     // Honours Provider, Data Source, Mode, User ID and the database password. Raises zvk::Exception
     // with the provider's message when the file cannot be opened.
     void Open();
-    void Close() { database_.reset(); }
-    bool Connected() const { return database_ != nullptr; }
-    const jet4::Database& Database() const;
+    void Close();
+    bool Connected() const { return connected_; }
+    // The opened file, read again if a query has let it go. Raises zvk::Exception.
+    const jet4::Database& Database();
+    // Lets the file's bytes go; the connection stays open.
+    void ReleaseFile() { database_.reset(); }
 
   private:
+    void readFile();
+    bool connected_ = false;
+    std::wstring path_;
+    std::u16string password_;
     std::unique_ptr<jet4::Database> database_;
 };
 
