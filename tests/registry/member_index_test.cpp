@@ -7,6 +7,9 @@
 
 namespace {
 
+using namespace std::string_literals;
+using namespace std::string_view_literals;
+
 TEST(MemberIndex, MatchesWholeValuesIgnoringLatinAndCyrillicCase) {
     const jet4::MemberIndex index(
         {u"UA3ABC", u"RK1ZZ", u"RK1ZZ", u"УА9ЁЖ", u"ЂЉЊЋЏ", u"Müller", u"", u"DL/p", u"ҐАНОК"});
@@ -34,6 +37,61 @@ TEST(MemberIndex, EmptyIndexAndLongKeys) {
     const jet4::MemberIndex index({longValue});
     EXPECT_TRUE(index.contains(std::u16string(300, u'ж')));
     EXPECT_FALSE(index.contains(std::u16string(299, u'ж')));
+}
+
+// Short values of the code page sit in the index's slots, others apart: both forms follow the same rule.
+TEST(MemberIndex, ValuesInSlotsAndApartMatchAlike) {
+    const jet4::MemberIndex index({u"ABCDEFGHIJK", u"ABCDEFGHIJKL", u"ЁЖИКЁЖИКЁЖИ", u"ЁЖИКЁЖИКЁЖИК", u"DL1ÄÖ",
+                                   u"JA1日本", u"€5", u"A\u0000B"s, u"R1\u0410\u0308"});
+    EXPECT_EQ(index.size(), 9u);
+    const struct {
+        std::u16string_view key;
+        bool member;
+    } cases[] = {
+        {u"abcdefghijk", true},
+        {u"abcdefghijkl", true},
+        {u"abcdefghij", false},
+        {u"abcdefghijklm", false},
+        {u"ABCDEFGHIJKM", false},
+        {u"ёжикёжикёжи", true},
+        {u"ёжикёжикёжик", true},
+        {u"ёжикёжикёж", false},
+        {u"dl1äö", true},
+        {u"DL1ÄO", false},
+        {u"ja1日本", true},
+        {u"JA1日", false},
+        {u"€5", true},
+        {u"€6", false},
+        {u"a\u0000b"sv, true},
+        {u"a\u0000"sv, false},
+        {u"r1\u0430\u0308", true},
+        {u"R1\u0430", false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(index.contains(c.key), c.member) << jet4::toUtf8(c.key);
+}
+
+// The expected count only sizes the index: far too small makes it grow, far too large makes it shrink.
+TEST(MemberIndex, BuilderGrowsAndShrinksFromItsEstimate) {
+    std::vector<std::u16string> values;
+    for (int i = 0; i < 5000; ++i)
+        values.push_back((i % 3 ? u"UA" : u"ЮA9ДЛИННЫЙПОЗЫВНОЙ") + jet4::fromUtf8(std::to_string(i)));
+    for (const size_t expected : {size_t{0}, size_t{10}, values.size(), size_t{2000000}}) {
+        jet4::MemberIndex::Builder builder(expected);
+        for (const std::u16string& v : values)
+            builder.add(v);
+        builder.add(values[7]); // a duplicate changes nothing
+        const jet4::MemberIndex index = builder.finish();
+        EXPECT_EQ(index.size(), values.size()) << expected;
+        EXPECT_LT(index.memoryUsage(), 64 * values.size()) << expected;
+        for (const std::u16string& v : values) {
+            std::u16string lower = v;
+            for (char16_t& c : lower)
+                c = jet4::foldCase(c);
+            ASSERT_TRUE(index.contains(lower)) << expected << " " << jet4::toUtf8(v);
+            ASSERT_FALSE(index.contains(v + u"/")) << expected << " " << jet4::toUtf8(v);
+        }
+    }
 }
 
 TEST(MemberIndex, ManyValuesAllFound) {
