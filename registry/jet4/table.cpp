@@ -9,6 +9,7 @@
 #include "registry/jet4/value_display.h"
 
 #include <algorithm>
+#include <iterator>
 #include <limits>
 
 namespace jet4 {
@@ -137,6 +138,13 @@ MemberIndex TableBuilder::index(const PageStore& pages, const TableDef& def, siz
         if (c.column.type == ColumnType::Memo) {
             readLongValue(pages, value, budget, longValue);
             value = ByteView(longValue.data(), longValue.size());
+        }
+        // Callsigns are short: decoded on the stack, no string built for them.
+        char16_t shortText[64];
+        size_t length = 0;
+        if (decodeShortText(value.data(), value.size(), shortText, std::size(shortText), length)) {
+            builder.add(std::u16string_view(shortText, length));
+            return;
         }
         text.clear();
         appendStoredText(value.data(), value.size(), text);
