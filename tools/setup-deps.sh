@@ -9,7 +9,7 @@ have_pkg() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok
 
 # The i686 compilers build the product; the x86_64 ones build the same sources to run under wine64, since
 # a kernel without 32-bit support (as on our build machines) cannot run 32-bit Wine.
-for p in cmake ninja-build g++ clang libclang-rt-14-dev googletest libbenchmark-dev \
+for p in cmake ninja-build g++ clang libclang-rt-14-dev googletest \
          g++-mingw-w64-i686 mingw-w64-i686-dev g++-mingw-w64-x86-64 mingw-w64-x86-64-dev \
          wine wine64 xvfb xauth mdbtools fonts-wine x11-apps imagemagick locales make; do
   have_pkg "$p" || need+=("$p")
