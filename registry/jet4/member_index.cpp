@@ -51,6 +51,14 @@ inline uint64_t mix(uint64_t h) {
 
 inline void prefetch(const void* address) {
 #if defined(__GNUC__)
+    __builtin_prefetch(address);
+#else
+    (void)address;
+#endif
+}
+
+inline void prefetchForWrite(void* address) {
+#if defined(__GNUC__)
     __builtin_prefetch(address, 1);
 #else
     (void)address;
@@ -134,8 +142,29 @@ void MemberIndex::allocate(size_t values) {
     const size_t buckets = std::max<size_t>(1, values / kValuesPerBucket + (values % kValuesPerBucket != 0));
     if (buckets > std::numeric_limits<uint32_t>::max() / 2 || buckets > SIZE_MAX / sizeof(Bucket))
         throw std::length_error("jet4::MemberIndex: too many values");
-    buckets_.assign(buckets, Bucket{});
+    // New vectors, not assign(): a shrinking index must give its old capacity back.
+    buckets_ = std::vector<Bucket>(buckets, Bucket{});
     limit_ = buckets * kValuesPerBucket;
+    filter_ = std::vector<uint64_t>((limit_ + 7) / 8, 0);
+}
+
+// Three bits of one word, all from the hash's high half as the bucket is: the word from its top bits, the
+// bits from its low ones. The filter is then written region by region along with the buckets.
+namespace {
+inline uint64_t filterBits(uint32_t top) {
+    return uint64_t{1} << (top & 63) | uint64_t{1} << (top >> 6 & 63) | uint64_t{1} << (top >> 12 & 63);
+}
+} // namespace
+
+void MemberIndex::mark(uint64_t hash) {
+    const auto top = static_cast<uint32_t>(hash >> 32);
+    filter_[static_cast<size_t>(uint64_t{top} * filter_.size() >> 32)] |= filterBits(top);
+}
+
+bool MemberIndex::mayHold(uint64_t hash) const {
+    const auto top = static_cast<uint32_t>(hash >> 32);
+    const uint64_t bits = filterBits(top);
+    return (filter_[static_cast<size_t>(uint64_t{top} * filter_.size() >> 32)] & bits) == bits;
 }
 
 // Room for `values`, the stored values moved over.
@@ -154,6 +183,7 @@ void MemberIndex::rehash(size_t values) {
                         ++s;
                     if (s < kSlotsPerBucket) {
                         into.slots[s] = slot;
+                        mark(hash);
                         break;
                     }
                     into.overflow = 1;
@@ -182,6 +212,7 @@ bool MemberIndex::insertSlot(const Slot& slot, uint64_t hash) {
         for (Slot& s : bucket.slots) {
             if (s.w[0] == 0) {
                 s = slot;
+                mark(hash);
                 ++count_;
                 return true;
             }
@@ -226,7 +257,10 @@ bool MemberIndex::containsLong(std::u16string_view key) const {
     uint64_t h = 0xCBF29CE484222325ull;
     for (char16_t c : key)
         h = (h ^ foldCase(c)) * 0x100000001B3ull;
-    return findLong(mix(h), [&](std::u16string_view value) {
+    const uint64_t hash = mix(h);
+    if (!mayHold(hash))
+        return false;
+    return findLong(hash, [&](std::u16string_view value) {
         if (value.size() != key.size())
             return false;
         for (size_t k = 0; k < key.size(); ++k)
@@ -242,11 +276,16 @@ bool MemberIndex::contains(std::u16string_view key) const {
     InlineKey folded;
     if (!inlineKey(key, folded))
         return containsLong(key);
+    const uint64_t hash = keyHash(folded);
+    const size_t first = home(hash);
+    prefetch(&buckets_[first]);
+    if (!mayHold(hash))
+        return false;
     Slot wanted;
     storeKey(folded, wanted);
     // One branch a bucket, not one a slot: the answer waits for the line as data, so that a cold lookup's
     // miss can overlap with the next one instead of stalling behind a mispredicted compare.
-    for (size_t b = home(keyHash(folded));; b = b + 1 == buckets_.size() ? 0 : b + 1) {
+    for (size_t b = first;; b = b + 1 == buckets_.size() ? 0 : b + 1) {
         const Bucket& bucket = buckets_[b];
         unsigned match = 0, empty = 0;
         for (size_t i = 0; i < kSlotsPerBucket; ++i) {
@@ -259,7 +298,8 @@ bool MemberIndex::contains(std::u16string_view key) const {
 }
 
 size_t MemberIndex::memoryUsage() const {
-    return buckets_.capacity() * sizeof(Bucket) + chars_.capacity() * sizeof(char16_t);
+    return buckets_.capacity() * sizeof(Bucket) + filter_.capacity() * sizeof(uint64_t) +
+           chars_.capacity() * sizeof(char16_t);
 }
 
 MemberIndex::MemberIndex(const Table& table, size_t column) {
@@ -297,7 +337,7 @@ void MemberIndex::Builder::insert(const Pending* values, size_t count) {
     constexpr size_t kAhead = 16;
     for (size_t i = 0; i < count; ++i) {
         if (i + kAhead < count)
-            prefetch(&index_.buckets_[index_.home(uint64_t{values[i + kAhead].top} << 32)]);
+            prefetchForWrite(&index_.buckets_[index_.home(uint64_t{values[i + kAhead].top} << 32)]);
         index_.insertSlot(values[i].slot, uint64_t{values[i].top} << 32);
     }
 }

@@ -53,7 +53,14 @@ class MemberIndex {
     std::u16string_view longValue(const Slot& slot) const;
     uint64_t slotHash(const Slot& slot) const;
 
+    // Misses are what most lookups are (most callsigns of a log are not members): a small filter, a byte a
+    // value, turns nearly all of them away from a cache-resident word while the bucket's line, fetched
+    // alongside, is needed only by hits.
+    void mark(uint64_t hash);
+    bool mayHold(uint64_t hash) const;
+
     std::vector<Bucket> buckets_;
+    std::vector<uint64_t> filter_;
     std::u16string chars_; // long values: length in two units, then the folded characters
     size_t count_ = 0;
     size_t limit_ = 0; // values the buckets take before they must grow
