@@ -13,8 +13,9 @@ std::u16string decode(std::vector<uint8_t> stored) {
     size_t length = 0;
     EXPECT_TRUE(jet4::decodeShortText(stored.data(), stored.size(), buffer, out.size(), length));
     EXPECT_EQ(std::u16string(buffer, length), out);
-    if (!out.empty())
+    if (!out.empty()) {
         EXPECT_FALSE(jet4::decodeShortText(stored.data(), stored.size(), buffer, out.size() - 1, length));
+    }
     return out;
 }
 
