@@ -142,8 +142,10 @@ void MemberIndex::allocate(size_t values) {
     const size_t buckets = std::max<size_t>(1, values / kValuesPerBucket + (values % kValuesPerBucket != 0));
     if (buckets > std::numeric_limits<uint32_t>::max() / 2 || buckets > SIZE_MAX / sizeof(Bucket))
         throw std::length_error("jet4::MemberIndex: too many values");
-    // New vectors, not assign(): a shrinking index must give its old capacity back.
-    buckets_ = std::vector<Bucket>(buckets, Bucket{});
+    // New storage, not assign(): a shrinking index must give its old capacity back.
+    if (buckets > SIZE_MAX / sizeof(Bucket) - 64)
+        throw std::length_error("jet4::MemberIndex: too many values");
+    buckets_ = detail::ZeroedArray<Bucket>(buckets);
     limit_ = buckets * kValuesPerBucket;
     filter_ = std::vector<uint64_t>((limit_ + 7) / 8, 0);
 }
@@ -169,7 +171,7 @@ bool MemberIndex::mayHold(uint64_t hash) const {
 
 // Room for `values`, the stored values moved over.
 void MemberIndex::rehash(size_t values) {
-    std::vector<Bucket> old = std::move(buckets_);
+    const detail::ZeroedArray<Bucket> old = std::move(buckets_);
     allocate(std::max(values, count_));
     for (const Bucket& bucket : old)
         for (const Slot& slot : bucket.slots)
@@ -298,7 +300,7 @@ bool MemberIndex::contains(std::u16string_view key) const {
 }
 
 size_t MemberIndex::memoryUsage() const {
-    return buckets_.capacity() * sizeof(Bucket) + filter_.capacity() * sizeof(uint64_t) +
+    return buckets_.memoryUsage() + filter_.capacity() * sizeof(uint64_t) +
            chars_.capacity() * sizeof(char16_t);
 }
 
@@ -325,21 +327,25 @@ MemberIndex::MemberIndex(const std::vector<std::u16string>& values) {
 MemberIndex::Builder::Builder(size_t expected) {
     index_.allocate(expected);
     // An index the caches hold anyway is written directly.
-    regions_ = index_.buckets_.size() * sizeof(Bucket) > (size_t{1} << 20);
-    if (regions_) {
-        buffers_.resize(kBuffered << kRegionBits);
-        filled_.assign(size_t{1} << kRegionBits, 0);
+    if (index_.buckets_.size() * sizeof(Bucket) > (size_t{1} << 20)) {
+        const size_t regions = size_t{1} << kRegionBits;
+        perRegion_ = std::min<size_t>(expected / regions + expected / regions / 4 + 64, size_t{1} << 20);
+        buffers_.resize(perRegion_ * regions);
+        filled_.assign(regions, 0);
     }
 }
 
 // Each bucket is fetched a few values ahead of its insert, so that the cache misses overlap.
-void MemberIndex::Builder::insert(const Pending* values, size_t count) {
+void MemberIndex::Builder::insertRegion(size_t region) {
     constexpr size_t kAhead = 16;
+    const Slot* values = &buffers_[region * perRegion_];
+    const size_t count = filled_[region];
     for (size_t i = 0; i < count; ++i) {
         if (i + kAhead < count)
-            prefetchForWrite(&index_.buckets_[index_.home(uint64_t{values[i + kAhead].top} << 32)]);
-        index_.insertSlot(values[i].slot, uint64_t{values[i].top} << 32);
+            prefetchForWrite(&index_.buckets_[index_.home(inlineHash(values[i + kAhead]))]);
+        index_.insertSlot(values[i], inlineHash(values[i]));
     }
+    filled_[region] = 0;
 }
 
 void MemberIndex::Builder::add(std::u16string_view value) {
@@ -349,27 +355,22 @@ void MemberIndex::Builder::add(std::u16string_view value) {
         index_.insertLong(scratch_, longHash(scratch_));
         return;
     }
-    const auto top = static_cast<uint32_t>(keyHash(key) >> 32);
-    if (!regions_) {
+    const uint64_t hash = keyHash(key);
+    if (perRegion_ == 0) {
         Slot slot;
         storeKey(key, slot);
-        index_.insertSlot(slot, uint64_t{top} << 32);
+        index_.insertSlot(slot, hash);
         return;
     }
-    const size_t region = top >> (32 - kRegionBits);
-    Pending* buffer = &buffers_[region * kBuffered];
-    Pending& p = buffer[filled_[region]++];
-    storeKey(key, p.slot);
-    p.top = top;
-    if (filled_[region] == kBuffered) {
-        insert(buffer, kBuffered);
-        filled_[region] = 0;
-    }
+    const size_t region = static_cast<size_t>(hash >> (64 - kRegionBits));
+    storeKey(key, buffers_[region * perRegion_ + filled_[region]]);
+    if (++filled_[region] == perRegion_)
+        insertRegion(region);
 }
 
 MemberIndex MemberIndex::Builder::finish() {
     for (size_t region = 0; region < filled_.size(); ++region)
-        insert(&buffers_[region * kBuffered], filled_[region]);
+        insertRegion(region);
     buffers_ = {};
     filled_ = {};
     // Sized from row slots, which deleted rows and duplicates inflate: give back what is far from needed.

@@ -4,11 +4,61 @@
 #include "registry/jet4/jet4_reader.h"
 
 #include <cstdint>
+#include <cstdlib>
+#include <memory>
+#include <new>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 namespace jet4 {
+
+namespace detail {
+
+// Zero-filled storage aligned to cache lines, from calloc: a large block comes from the system as zero
+// pages, so the index is not written once to clear it and again to fill it.
+template <typename T> class ZeroedArray {
+  public:
+    ZeroedArray() = default;
+    explicit ZeroedArray(size_t count) {
+        if (count == 0)
+            return;
+        memory_.reset(std::calloc(count * sizeof(T) + kAlign, 1));
+        if (!memory_)
+            throw std::bad_alloc();
+        const auto at = reinterpret_cast<uintptr_t>(memory_.get());
+        data_ = reinterpret_cast<T*>((at + kAlign - 1) / kAlign * kAlign);
+        size_ = count;
+    }
+    ZeroedArray(ZeroedArray&& other) noexcept { *this = std::move(other); }
+    ZeroedArray& operator=(ZeroedArray&& other) noexcept {
+        memory_ = std::move(other.memory_);
+        data_ = other.data_;
+        size_ = other.size_;
+        other.data_ = nullptr;
+        other.size_ = 0;
+        return *this;
+    }
+    T& operator[](size_t i) { return data_[i]; }
+    const T& operator[](size_t i) const { return data_[i]; }
+    size_t size() const { return size_; }
+    bool empty() const { return size_ == 0; }
+    size_t memoryUsage() const { return size_ == 0 ? 0 : size_ * sizeof(T) + kAlign; }
+    const T* begin() const { return data_; }
+    const T* end() const { return data_ + size_; }
+
+  private:
+    static constexpr size_t kAlign = 64;
+    struct Free {
+        void operator()(void* p) const { std::free(p); }
+    };
+    std::unique_ptr<void, Free> memory_;
+    T* data_ = nullptr;
+    size_t size_ = 0;
+};
+
+} // namespace detail
 
 class MemberIndex {
   public:
@@ -41,6 +91,8 @@ class MemberIndex {
         Slot slots[kSlotsPerBucket];
         uint32_t overflow;
     };
+    static_assert(sizeof(Bucket) == 64 && std::is_trivially_copyable_v<Bucket>,
+                  "a bucket is one cache line of plain data");
 
     void allocate(size_t values);
     void rehash(size_t values);
@@ -59,7 +111,7 @@ class MemberIndex {
     void mark(uint64_t hash);
     bool mayHold(uint64_t hash) const;
 
-    std::vector<Bucket> buckets_;
+    detail::ZeroedArray<Bucket> buckets_;
     std::vector<uint64_t> filter_;
     std::u16string chars_; // long values: length in two units, then the folded characters
     size_t count_ = 0;
@@ -74,20 +126,16 @@ class MemberIndex::Builder {
     MemberIndex finish();
 
   private:
-    struct Pending {
-        Slot slot;
-        uint32_t top; // the high half of its hash, which alone places it
-    };
-    void insert(const Pending* values, size_t count);
-    // A large index is written a region at a time: values wait in a buffer per region of the index, and a
-    // full buffer goes in at once. Its inserts then stay within a few hundred kilobytes, which the
-    // caches and the address translation keep, instead of jumping across the whole index.
+    void insertRegion(size_t region);
+    // A large index is written a region at a time: values wait in a buffer per region of the index (sized
+    // from the estimate, so that each region mostly goes in once, at the end), and a region's inserts
+    // then stay within a few hundred kilobytes that the caches and the address translation keep, instead
+    // of jumping across the whole index.
     static constexpr unsigned kRegionBits = 6;
-    static constexpr size_t kBuffered = 1024; // values a region waits for
     MemberIndex index_;
-    bool regions_ = false;
-    std::vector<Pending> buffers_;
-    std::vector<uint32_t> filled_;
+    size_t perRegion_ = 0; // 0: values go straight in
+    std::vector<Slot> buffers_;
+    std::vector<size_t> filled_;
     std::u16string scratch_;
 };
 
