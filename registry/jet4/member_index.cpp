@@ -330,7 +330,7 @@ MemberIndex::Builder::Builder(size_t expected) {
     if (index_.buckets_.size() * sizeof(Bucket) > (size_t{1} << 20)) {
         const size_t regions = size_t{1} << kRegionBits;
         perRegion_ = std::min<size_t>(expected / regions + expected / regions / 4 + 64, size_t{1} << 20);
-        buffers_.resize(perRegion_ * regions);
+        buffers_ = detail::ZeroedArray<Slot>(perRegion_ * regions);
         filled_.assign(regions, 0);
     }
 }

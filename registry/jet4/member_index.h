@@ -133,8 +133,8 @@ class MemberIndex::Builder {
     // of jumping across the whole index.
     static constexpr unsigned kRegionBits = 6;
     MemberIndex index_;
-    size_t perRegion_ = 0; // 0: values go straight in
-    std::vector<Slot> buffers_;
+    size_t perRegion_ = 0;              // 0: values go straight in
+    detail::ZeroedArray<Slot> buffers_; // written as values come, so its pages are faulted in only then
     std::vector<size_t> filled_;
     std::u16string scratch_;
 };
