@@ -3,6 +3,7 @@
 #include "registry/jet4/case_fold.h"
 
 #include <algorithm>
+#include <cstring>
 #include <limits>
 #include <stdexcept>
 
@@ -147,6 +148,7 @@ void MemberIndex::allocate(size_t values) {
         throw std::length_error("jet4::MemberIndex: too many values");
     buckets_ = detail::ZeroedArray<Bucket>(buckets);
     limit_ = buckets * kValuesPerBucket;
+    touched_ = 0;
     filter_ = std::vector<uint64_t>((limit_ + 7) / 8, 0);
 }
 
@@ -192,6 +194,7 @@ void MemberIndex::rehash(size_t values) {
                     b = b + 1 == buckets_.size() ? 0 : b + 1;
                 }
             }
+    touched_ = buckets_.size(); // placed anywhere, not through insertSlot
 }
 
 std::u16string_view MemberIndex::longValue(const Slot& slot) const {
@@ -216,6 +219,7 @@ bool MemberIndex::insertSlot(const Slot& slot, uint64_t hash) {
                 s = slot;
                 mark(hash);
                 ++count_;
+                touched_ = std::max(touched_, b + 1);
                 return true;
             }
             if (compare && sameSlot(s, slot))
@@ -337,6 +341,15 @@ MemberIndex::Builder::Builder(size_t expected) {
 
 // Each bucket is fetched a few values ahead of its insert, so that the cache misses overlap.
 void MemberIndex::Builder::insertRegion(size_t region) {
+    // A zero page is mapped for reading at its first read and copied at its first write: two faults. The
+    // region's buckets that were never written are cleared first, so that each page faults once, and
+    // then stay in the cache for the inserts.
+    const size_t begin = std::max(index_.touched_, index_.home(uint64_t{region} << (64 - kRegionBits)));
+    const size_t end = index_.home(uint64_t{region} << (64 - kRegionBits) | ~uint64_t{0} >> kRegionBits) + 1;
+    if (begin < end) {
+        std::memset(static_cast<void*>(&index_.buckets_[begin]), 0, (end - begin) * sizeof(Bucket));
+        index_.touched_ = end;
+    }
     constexpr size_t kAhead = 16;
     const Slot* values = &buffers_[region * perRegion_];
     const size_t count = filled_[region];

@@ -115,7 +115,8 @@ class MemberIndex {
     std::vector<uint64_t> filter_;
     std::u16string chars_; // long values: length in two units, then the folded characters
     size_t count_ = 0;
-    size_t limit_ = 0; // values the buckets take before they must grow
+    size_t limit_ = 0;   // values the buckets take before they must grow
+    size_t touched_ = 0; // buckets from here on have never been written
 };
 
 class MemberIndex::Builder {
