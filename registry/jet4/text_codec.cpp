@@ -43,6 +43,18 @@ void appendStoredText(const uint8_t* data, size_t size, std::u16string& out) {
 bool decodeShortText(const uint8_t* data, size_t size, char16_t* out, size_t capacity, size_t& length) {
     size_t n = 0;
     if (size >= 2 && data[0] == 0xFF && data[1] == 0xFE) {
+        // Nearly always one byte a character throughout: widened in one tight loop.
+        if (size - 2 <= capacity) {
+            while (n < size - 2 && data[2 + n] != 0) {
+                out[n] = data[2 + n];
+                ++n;
+            }
+            if (n == size - 2) {
+                length = n;
+                return true;
+            }
+            n = 0;
+        }
         bool compressed = true;
         for (size_t i = 2; i < size;) {
             if (data[i] == 0) {
