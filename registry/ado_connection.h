@@ -2,6 +2,7 @@
 // Open. Its bytes stay in memory only until a query has fetched what it needs; a later query reads the
 // file again.
 #pragma once
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -23,13 +24,17 @@ class TADOConnection {
     // The opened file, read again if a query has let it go. Raises zvk::Exception.
     const jet4::Database& Database();
     // Lets the file's bytes go; the connection stays open.
-    void ReleaseFile() { database_.reset(); }
+    void ReleaseFile() {
+        database_.reset();
+        file_.reset();
+    }
 
   private:
     void readFile();
     bool connected_ = false;
     std::wstring path_;
     std::u16string password_;
+    std::unique_ptr<uint8_t[]> file_; // the bytes database_ reads
     std::unique_ptr<jet4::Database> database_;
 };
 
