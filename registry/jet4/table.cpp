@@ -126,7 +126,9 @@ MemberIndex TableBuilder::index(const PageStore& pages, const TableDef& def, siz
     const ColumnDef& c = def.columns.at(column);
     if (!isText(c.column.type))
         return MemberIndex();
-    MemberIndex::Builder builder(countSlots(pages, def).slots);
+    // Row slots of damaged pages may claim far more rows than the bytes hold; a row takes at least 8 bytes
+    // with its slot, so the index starts no larger than that and grows only with values really read.
+    MemberIndex::Builder builder(std::min(countSlots(pages, def).slots, pages.fileSize() / 8));
     MemoryBudget budget(pages.fileSize());
     std::vector<uint8_t> longValue;
     std::u16string text;
