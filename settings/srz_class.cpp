@@ -99,11 +99,9 @@ bool TSrzClass::Load(const std::string& FileName) {
             return false;
         const auto root = xml::DocumentElement(document.get());
         const auto configuration = xml::SelectSingleNode(root.get(), L"//" + kRootName);
-        const auto children = xml::ChildNodes(configuration.get());
-        const long count = xml::Length(children.get());
         const TPropertyTable& properties = PublishedProperties();
-        for (long i = 0; i < count; ++i) {
-            const auto child = xml::Item(children.get(), i);
+        for (auto child = xml::FirstChild(configuration.get()); child;
+             child = xml::NextSibling(child.get())) {
             const std::wstring name = xml::NodeName(child.get());
             const std::wstring type = xml::Text(xml::NamedAttribute(child.get(), kTypeAttribute).get());
             const std::wstring content = xml::Text(child.get());

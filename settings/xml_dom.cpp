@@ -81,22 +81,16 @@ ComPtr<IXMLDOMNode> SelectSingleNode(IXMLDOMNode* context, const std::wstring& q
     return Required(status, std::move(node), "no XML node matches");
 }
 
-ComPtr<IXMLDOMNodeList> ChildNodes(IXMLDOMNode* node) {
-    ComPtr<IXMLDOMNodeList> list;
-    const HRESULT status = node->get_childNodes(list.put());
-    return Required(status, std::move(list), "the XML node has no child list");
+ComPtr<IXMLDOMNode> FirstChild(IXMLDOMNode* node) {
+    ComPtr<IXMLDOMNode> child;
+    OleCheck(node->get_firstChild(child.put()));
+    return child;
 }
 
-long Length(IXMLDOMNodeList* list) {
-    long length = 0;
-    OleCheck(list->get_length(&length));
-    return length;
-}
-
-ComPtr<IXMLDOMNode> Item(IXMLDOMNodeList* list, long index) {
-    ComPtr<IXMLDOMNode> node;
-    const HRESULT status = list->get_item(index, node.put());
-    return Required(status, std::move(node), "the XML child is missing");
+ComPtr<IXMLDOMNode> NextSibling(IXMLDOMNode* node) {
+    ComPtr<IXMLDOMNode> sibling;
+    OleCheck(node->get_nextSibling(sibling.put()));
+    return sibling;
 }
 
 std::wstring NodeName(IXMLDOMNode* node) {

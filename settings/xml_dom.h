@@ -24,9 +24,10 @@ void SaveFile(IXMLDOMDocument* document, const std::wstring& path);
 
 ComPtr<IXMLDOMElement> DocumentElement(IXMLDOMDocument* document);
 ComPtr<IXMLDOMNode> SelectSingleNode(IXMLDOMNode* context, const std::wstring& query);
-ComPtr<IXMLDOMNodeList> ChildNodes(IXMLDOMNode* node);
-long Length(IXMLDOMNodeList* list);
-ComPtr<IXMLDOMNode> Item(IXMLDOMNodeList* list, long index);
+// The node's first child, and the node after a node among its parent's children; empty when there is none.
+// Walking these is linear where indexing a child list can cost a walk from the first child per item.
+ComPtr<IXMLDOMNode> FirstChild(IXMLDOMNode* node);
+ComPtr<IXMLDOMNode> NextSibling(IXMLDOMNode* node);
 
 std::wstring NodeName(IXMLDOMNode* node);
 // An element's text content, or an attribute's value.
