@@ -19,8 +19,14 @@ class TSrzClass {
 
     // Remembers a non-empty FileName, then assigns what that file holds, element by element. True when the
     // file was read to the end or does not exist; false when reading stopped part-way, with the properties
-    // read before that point already assigned. EOleError when the XML DOM cannot be created.
+    // read before that point already assigned, or when the file is larger than MaxFileSize. EOleError when
+    // the XML DOM cannot be created.
     virtual bool Load(const std::string& FileName);
+
+    // Settings files are a few hundred bytes. A larger one never reaches the parser, whose time grows
+    // faster than the file with some shapes of XML (many attributes on one element): this keeps every
+    // load on the caller's thread short.
+    static constexpr unsigned long MaxFileSize = 16 * 1024;
 
     // The file Save writes to: the last non-empty name given to Load (Windows-1251).
     const std::string& FileName() const { return FFileName; }

@@ -49,9 +49,21 @@ bool DocumentHasDtd(IXMLDOMDocument* document) {
     return SUCCEEDED(document->get_doctype(doctype.put())) && doctype;
 }
 
-void LoadFile(IXMLDOMDocument* document, const std::wstring& path) {
+void LoadBytes(IXMLDOMDocument* document, const std::string& bytes) {
+    ComPtr<IStream> stream;
+    OleCheck(CreateStreamOnHGlobal(nullptr, TRUE, stream.put()));
+    ULONG written = 0;
+    OleCheck(stream->Write(bytes.data(), static_cast<ULONG>(bytes.size()), &written));
+    if (written != bytes.size())
+        throw Exception("the XML bytes do not fit in memory");
+    OleCheck(stream->Seek(LARGE_INTEGER{}, STREAM_SEEK_SET, nullptr));
+    // The stream is lent for the call: the VARIANT holds no reference of its own.
+    VARIANT source;
+    VariantInit(&source);
+    V_VT(&source) = VT_UNKNOWN;
+    V_UNKNOWN(&source) = stream.get();
     VARIANT_BOOL parsed = VARIANT_FALSE;
-    OleCheck(document->load(Variant::FromText(path).get(), &parsed));
+    OleCheck(document->load(source, &parsed));
     if (parsed != VARIANT_TRUE)
         throw Exception("the XML file does not parse");
 }

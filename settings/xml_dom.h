@@ -17,8 +17,9 @@ ComPtr<IXMLDOMDocument> NewDocument();
 void RefuseDtds(IXMLDOMDocument* document);
 bool DocumentHasDtd(IXMLDOMDocument* document);
 
-// Parses a file or a text; throws when it cannot be read or is not well-formed.
-void LoadFile(IXMLDOMDocument* document, const std::wstring& path);
+// Parses the bytes of a file (its encoding as declared or detected) or a text; throws when they are not
+// well-formed.
+void LoadBytes(IXMLDOMDocument* document, const std::string& bytes);
 void LoadText(IXMLDOMDocument* document, const std::wstring& text);
 void SaveFile(IXMLDOMDocument* document, const std::wstring& path);
 

@@ -18,15 +18,19 @@ std::string Repeat(const std::string& piece, std::size_t times) {
     return text;
 }
 
-std::string HugeFile() {
-    // A well-formed settings file, just over the size limit.
-    return "<?xml version=\"1.0\"?>\n<Configuration><Number type=\"Integer\">1</Number><Title "
-           "type=\"String\">" +
-           std::string(1024 * 1024, 'x') + "</Title></Configuration>\n";
+// A well-formed settings file of exactly `size` bytes: Number is 1, and Title pads it.
+std::string SettingsFileOfSize(std::size_t size) {
+    const std::string head =
+        "<?xml version=\"1.0\"?>\n<Configuration><Number type=\"Integer\">1</Number><Title "
+        "type=\"String\">";
+    const std::string tail = "</Title></Configuration>\n";
+    return head + std::string(size - head.size() - tail.size(), 'x') + tail;
 }
 
+// The shapes below stay under the size limit, so that the parser sees them.
+
 std::string DeeplyNested() {
-    const std::size_t depth = 100000;
+    const std::size_t depth = TSrzClass::MaxFileSize / 8;
     return "<?xml version=\"1.0\"?>\n" + Repeat("<a>", depth) +
            "<Configuration><Number type=\"Integer\">1</Number></Configuration>" + Repeat("</a>", depth);
 }
@@ -50,7 +54,7 @@ std::string ExternalEntity(const std::string& secretFile) {
 
 std::string Binary() {
     std::mt19937 random(12345);
-    std::string bytes(64 * 1024, '\0');
+    std::string bytes(TSrzClass::MaxFileSize / 2, '\0');
     for (char& byte : bytes)
         byte = static_cast<char>(random());
     return bytes;
@@ -64,7 +68,7 @@ TEST(HostileFiles, AnswerFalseAndAssignNothing) {
         const char* name;
         std::string bytes;
     } cases[] = {
-        {"huge", HugeFile()},
+        {"one byte over the size limit", SettingsFileOfSize(TSrzClass::MaxFileSize + 1)},
         {"deeply nested", DeeplyNested()},
         {"entity expansion", EntityExpansion()},
         {"external entity", ExternalEntity(secretFile)},
@@ -80,6 +84,15 @@ TEST(HostileFiles, AnswerFalseAndAssignNothing) {
         EXPECT_FALSE(loaded.Load(file));
         EXPECT_EQ(loaded.Values(), TAllKinds().Values());
     }
+}
+
+TEST(HostileFiles, FileOfExactlyTheSizeLimitLoads) {
+    TempFolder folder;
+    const std::string file = folder.File("large.xml");
+    WriteBytes(file, SettingsFileOfSize(TSrzClass::MaxFileSize));
+    TAllKinds loaded;
+    EXPECT_TRUE(loaded.Load(file));
+    EXPECT_EQ(loaded.Number, 1);
 }
 
 } // namespace
