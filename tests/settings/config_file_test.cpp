@@ -83,6 +83,8 @@ TEST(Config, LoadAppliesElementsInOrderUntilOneFails) {
          Configuration("<SelectColor type=\"Integer\">255</SelectColor>"
                        "<EnableSound type=\"Integer\">0</EnableSound>"),
          true, 255, false},
+        {"sound beyond its byte is off", Configuration("<EnableSound type=\"Integer\">256</EnableSound>"),
+         true, kDefaultColor, false},
         {"negative colour", Configuration("<SelectColor type=\"Integer\">-16777211</SelectColor>"), true,
          kWindowColor, true},
         {"hexadecimal colours",
