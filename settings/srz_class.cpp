@@ -3,6 +3,8 @@
 #include <windows.h>
 #include <cstdint>
 #include <optional>
+#include <string>
+#include <utility>
 
 #include "runtime/cp1251.h"
 #include "runtime/exception.h"
@@ -48,6 +50,45 @@ std::optional<std::string> ReadAtMost(const std::wstring& path, unsigned long li
         return std::nullopt;
     bytes.resize(total);
     return bytes;
+}
+
+// Deletes the file when the scope is left, unless it was kept.
+class TemporaryFile {
+  public:
+    explicit TemporaryFile(std::wstring path) : path_(std::move(path)) {}
+    TemporaryFile(const TemporaryFile&) = delete;
+    TemporaryFile& operator=(const TemporaryFile&) = delete;
+    ~TemporaryFile() {
+        if (!path_.empty())
+            DeleteFileW(path_.c_str());
+    }
+
+    const std::wstring& path() const { return path_; }
+    void Keep() { path_.clear(); }
+
+  private:
+    std::wstring path_;
+};
+
+// Puts a file holding the bytes in place of `path`. They go to a temporary file beside it first, flushed
+// to disk and then moved over the old file in one step, so that a crash or a full disk part-way leaves
+// the old file whole. False on any failure, with the old file as it was and no temporary file left.
+bool WriteWholeFile(const std::wstring& path, const std::string& bytes) {
+    TemporaryFile temporary(path + L"." + std::to_wstring(GetCurrentProcessId()) + L".tmp");
+    {
+        const UniqueHandle file(CreateFileW(temporary.path().c_str(), GENERIC_WRITE, 0, nullptr,
+                                            CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+        DWORD written = 0;
+        if (!file.valid() ||
+            !WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) ||
+            written != bytes.size() || !FlushFileBuffers(file.get()))
+            return false;
+    }
+    if (!MoveFileExW(temporary.path().c_str(), path.c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return false;
+    temporary.Keep();
+    return true;
 }
 
 // Read at every call, so a change in the regional settings applies to the next load or save.
@@ -152,8 +193,7 @@ bool TSrzClass::Save() {
         });
         if (FFileName.empty())
             return false;
-        xml::SaveFile(document.get(), WideFromCp1251(FFileName));
-        return true;
+        return WriteWholeFile(WideFromCp1251(FFileName), xml::SaveBytes(document.get()));
     } catch (...) {
         return false;
     }

@@ -12,9 +12,10 @@ class TSrzClass {
     TSrzClass() = default;
     virtual ~TSrzClass() = default;
 
-    // Writes every published property to the remembered file, replacing it. False when anything after
-    // setting up the document fails (no file name, no folder, an unwritable file); EOleError when the XML
-    // DOM cannot be created.
+    // Writes every published property to the remembered file, replacing it as a whole: the new file is
+    // complete on disk before it takes the old one's place. False, with the old file as it was, when
+    // anything after setting up the document fails (no file name, no folder, a file that cannot be
+    // written or replaced); EOleError when the XML DOM cannot be created.
     virtual bool Save();
 
     // Remembers a non-empty FileName, then assigns what that file holds, element by element. True when the

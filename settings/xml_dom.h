@@ -21,7 +21,8 @@ bool DocumentHasDtd(IXMLDOMDocument* document);
 // well-formed.
 void LoadBytes(IXMLDOMDocument* document, const std::string& bytes);
 void LoadText(IXMLDOMDocument* document, const std::wstring& text);
-void SaveFile(IXMLDOMDocument* document, const std::wstring& path);
+// The document serialised as a file would hold it; throws unless the whole document was written.
+std::string SaveBytes(IXMLDOMDocument* document);
 
 ComPtr<IXMLDOMElement> DocumentElement(IXMLDOMDocument* document);
 ComPtr<IXMLDOMNode> SelectSingleNode(IXMLDOMNode* context, const std::wstring& query);
