@@ -3,7 +3,7 @@ SHELL := /bin/bash
 JOBS ?= $(shell nproc)
 
 .PHONY: all deps build build-windows build-wintest build-native test test-windows test-wintest test-native demo bench \
-	package screenshots clean
+	bench-marking package screenshots clean
 
 all: build
 
@@ -48,10 +48,14 @@ package: build-windows
 screenshots: build-windows
 	tools/options-screenshots.sh build/windows docs
 
-bench: deps
+bench: deps bench-marking
 	cmake --preset bench >/dev/null
 	cmake --build --preset bench -j $(JOBS)
 	ctest --test-dir build/bench -L bench --verbose
+
+# What marking costs the grids and keystrokes; timing on the x86_64 build under wine64.
+bench-marking: build-wintest
+	tools/wine-session.sh build/wintest bash -c '"$$WINE" build/wintest/tests/plugin/marking_bench.exe'
 
 clean:
 	rm -rf build

@@ -5,6 +5,7 @@
 #include "host/message_pump.h"
 #include "host/options_capture.h"
 #include "host/png_writer.h"
+#include "host/popup_windows.h"
 #include "host/text_codec.h"
 #include "host/window_capture.h"
 
@@ -43,9 +44,27 @@ void TypeText(MainWindow& host, const std::wstring& text) {
     }
 }
 
+// Says which notices (tooltips) stand on the screen, as the operator would read them.
+void ReportNotices() {
+    const std::vector<VisibleTooltip> tips = VisibleTooltips();
+    if (tips.empty())
+        HostLog("no notice visible");
+    for (const VisibleTooltip& tip : tips) {
+        HostLog("notice visible: \"%s\"", NarrowFrom(WideFrom(tip.text, kCyrillicCodePage), CP_UTF8).c_str());
+    }
+}
+
 bool SaveScreenshot(MainWindow& host, const std::wstring& path) {
     PumpPendingMessages();
     UniqueBitmap picture = CaptureWindow(host.window());
+    if (picture) {
+        // Popups over the window are drawn from their own rendering: a screen read may miss them.
+        RECT bounds{};
+        GetWindowRect(host.window(), &bounds);
+        UniqueMemoryDc dc(CreateCompatibleDC(nullptr));
+        SelectedObject selected(dc.get(), picture.get());
+        DrawVisibleTooltips(dc.get(), POINT{bounds.left, bounds.top});
+    }
     std::string error = "the window could not be read";
     if (!picture || !WritePng(picture.get(), path, error)) {
         HostLog("screenshot failed: %s", error.c_str());
@@ -61,10 +80,13 @@ bool RunStep(MainWindow& host, const ScriptStep& step) {
     case Kind::Type:
         HostLog("typing \"%s\"", NarrowFrom(step.text, CP_UTF8).c_str());
         TypeText(host, step.text);
+        ReportNotices();
         return true;
     case Kind::Clear:
         HostLog("clearing the callsign box");
         SetWindowTextW(host.callsignEdit().window(), L"");
+        PumpPendingMessages();
+        ReportNotices();
         return true;
     case Kind::Notify:
         return host.plugin().Notify(step.first, step.second);

@@ -1,9 +1,17 @@
 #include "marking/notifycator.h"
 
+#include <cstring>
+
 #include "plugin/data_module.h"
 #include "plugin/globals.h"
+#include "plugin/member_database.h"
+#include "plugin/resource_ids.h"
+#include "settings/config.h"
 #include "runtime/boundary.h"
+#include "runtime/color.h"
 #include "runtime/host_text.h"
+#include "runtime/module.h"
+#include "runtime/text_format.h"
 
 namespace zvk {
 
@@ -17,6 +25,9 @@ TwwDBGrid* secondGrid() {
     THostSecondLog* secondLog = HostContext->SecondLog;
     return secondLog ? secondLog->GetSecondGrid() : nullptr;
 }
+
+const char* const CallsignFieldName = "\xCF\xEE\xE7\xFB\xE2\xED\xEE\xE9"; // "Позывной"
+constexpr int NoticeInset = 5;
 
 // Changes whenever a notifier goes away. A host handler may release the plug-in (and so free the
 // notifier whose handler called it): whoever called it compares before touching anything of its own.
@@ -101,17 +112,41 @@ void TNotifycator::DetachCallsignEdit() {
 void TNotifycator::CheckCallsign() {
     THostEntryPanel* panel = HostContext->EntryPanel;
     TCustomEdit* edit = panel ? panel->GetCallsignEdit() : nullptr;
-    if (!edit) {
+    if (!edit || !DataModule1) {
         return;
     }
-    HostText text(edit->Text());
-    if (DataModule1) {
-        DataModule1->ManualHint1.HideHint();
+    const std::string text = HostText(edit->Text()).str();
+    TManualHint& notice = DataModule1->ManualHint1;
+    notice.HideHint();
+    if (!DataModule1->ADOQuery1.Active() || text.empty() || !IsMember(text)) {
+        return;
+    }
+    TCustomEdit* box = panel->GetCallsignEdit();
+    RECT bounds{};
+    if (!box || !GetWindowRect(box->Handle(), &bounds)) {
+        return;
+    }
+    // The typed text is the format's argument, so a "%" in it stays as typed.
+    const std::string message = FormatText(loadResourceString(IDS_MEMBER_NOTICE), {text});
+    notice.ShowHint(bounds.left + NoticeInset, bounds.bottom - NoticeInset, message);
+    if (Config.EnableSound) {
+        notice.PlayHintSound();
     }
 }
 
+// A cell of another field costs one comparison of the name the host lends; a callsign cell one lookup.
 void TNotifycator::DrawDataCell(const TSavedDrawDataCellEvent& saved, TObject* Sender, const TRect* Rect,
                                 TField* Field, TGridDrawState State) {
+    if (Field && Rect && std::strcmp(Field->FieldName(), CallsignFieldName) == 0) {
+        const std::string callsign = HostText(Field->AsString()).str();
+        TCanvas* canvas = IsMember(callsign) ? AsGrid(Sender)->Canvas() : nullptr;
+        if (canvas) {
+            FBitmap.PaintCell(canvas->Handle(), *Rect, ColorToRGB(Config.SelectColor), canvas->FontName(),
+                              canvas->FontStyle(), canvas->FontSize(), ColorToRGB(canvas->FontColor()),
+                              callsign);
+            return;
+        }
+    }
     CallSaved(saved, Sender, Rect, Field, State);
 }
 

@@ -2,6 +2,7 @@
 // handlers it found there and hands every event on to them first.
 #pragma once
 #include "marking/event_slot.h"
+#include "marking/member_bitmap.h"
 #include "sdk/brevlog_plugin.h"
 
 namespace zvk {
@@ -43,6 +44,7 @@ class TNotifycator {
     TSavedNotifyEvent FOldEditChange;
     TSavedNotifyEvent FOldEditExit;
     TSavedNotifyEvent FOldEditEnter;
+    TMemberBitmap FBitmap;
 };
 
 // Calls a saved pair with exactly the arguments the handler received; an empty pair is skipped.

@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include <cstdint>
-#include <vector>
+#include <memory>
 
 #include "registry/connection_string.h"
 #include "runtime/cp1251.h"
@@ -47,7 +47,13 @@ void checkReadOnlyMode(const std::wstring& mode) {
     }
 }
 
-std::vector<uint8_t> readWholeFile(const std::wstring& path) {
+// Not cleared first: ReadFile fills every byte, and clearing 20 MB would only touch its pages twice.
+struct FileBytes {
+    std::unique_ptr<uint8_t[]> data;
+    size_t size = 0;
+};
+
+FileBytes readWholeFile(const std::wstring& path) {
     // Others may keep the file open, even for writing: Access does while someone edits the list.
     UniqueHandle file(CreateFileW(path.c_str(), GENERIC_READ,
                                   FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
@@ -59,12 +65,13 @@ std::vector<uint8_t> readWholeFile(const std::wstring& path) {
     if (!GetFileSizeEx(file.get(), &size) || static_cast<uint64_t>(size.QuadPart) > MaxDatabaseSize) {
         throw Exception("Unrecognized database format '" + Cp1251FromWide(path) + "'.");
     }
-    std::vector<uint8_t> bytes(static_cast<size_t>(size.QuadPart));
+    FileBytes bytes{std::unique_ptr<uint8_t[]>(new uint8_t[static_cast<size_t>(size.QuadPart)]),
+                    static_cast<size_t>(size.QuadPart)};
     size_t done = 0;
-    while (done < bytes.size()) {
-        DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size() - done, 1u << 24));
+    while (done < bytes.size) {
+        DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size - done, 1u << 24));
         DWORD read = 0;
-        if (!ReadFile(file.get(), bytes.data() + done, chunk, &read, nullptr) || read == 0) {
+        if (!ReadFile(file.get(), bytes.data.get() + done, chunk, &read, nullptr) || read == 0) {
             throw Exception("Cannot read the file '" + Cp1251FromWide(path) + "'.");
         }
         done += read;
@@ -87,24 +94,40 @@ void TADOConnection::Open() {
     if (!user.empty() && !SameKeyword(user, L"Admin")) {
         throw Exception("Not a valid account name or password.");
     }
-    const std::wstring path = settings.Value(L"Data Source");
-    if (path.empty()) {
+    path_ = settings.Value(L"Data Source");
+    if (path_.empty()) {
         throw Exception("Could not find file ''.");
     }
-    std::vector<uint8_t> bytes = readWholeFile(path);
+    password_ = utf16(settings.Value(L"Jet OLEDB:Database Password"));
+    readFile();
+    connected_ = true;
+}
+
+void TADOConnection::readFile() {
+    FileBytes bytes = readWholeFile(path_);
     try {
-        database_ = std::make_unique<jet4::Database>(std::move(bytes),
-                                                     utf16(settings.Value(L"Jet OLEDB:Database Password")));
+        database_ = std::make_unique<jet4::Database>(bytes.data.get(), bytes.size, password_);
+        file_ = std::move(bytes.data);
     } catch (const jet4::WrongPassword&) {
         throw Exception("Not a valid password.");
     } catch (const jet4::Error& error) {
-        throw Exception("Unrecognized database format '" + Cp1251FromWide(path) + "': " + error.what());
+        throw Exception("Unrecognized database format '" + Cp1251FromWide(path_) + "': " + error.what());
     }
 }
 
-const jet4::Database& TADOConnection::Database() const {
-    if (!database_) {
+void TADOConnection::Close() {
+    ReleaseFile();
+    connected_ = false;
+    path_.clear();
+    password_.clear();
+}
+
+const jet4::Database& TADOConnection::Database() {
+    if (!connected_) {
         throw Exception("Operation is not allowed when the object is closed.");
+    }
+    if (!database_) {
+        readFile();
     }
     return *database_;
 }

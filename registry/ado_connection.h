@@ -1,6 +1,8 @@
-// The connection to the member database: takes the provider's connection string and holds the opened
-// file, read-only, in memory.
+// The connection to the member database: takes the provider's connection string and checks the file at
+// Open. Its bytes stay in memory only until a query has fetched what it needs; a later query reads the
+// file again.
 #pragma once
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -17,11 +19,22 @@ class TADOConnection {
     // Honours Provider, Data Source, Mode, User ID and the database password. Raises zvk::Exception
     // with the provider's message when the file cannot be opened.
     void Open();
-    void Close() { database_.reset(); }
-    bool Connected() const { return database_ != nullptr; }
-    const jet4::Database& Database() const;
+    void Close();
+    bool Connected() const { return connected_; }
+    // The opened file, read again if a query has let it go. Raises zvk::Exception.
+    const jet4::Database& Database();
+    // Lets the file's bytes go; the connection stays open.
+    void ReleaseFile() {
+        database_.reset();
+        file_.reset();
+    }
 
   private:
+    void readFile();
+    bool connected_ = false;
+    std::wstring path_;
+    std::u16string password_;
+    std::unique_ptr<uint8_t[]> file_; // the bytes database_ reads
     std::unique_ptr<jet4::Database> database_;
 };
 

@@ -8,6 +8,15 @@
 
 namespace zvk {
 
+namespace {
+
+std::u16string u16FromCp1251(const std::string& text) {
+    const std::wstring wide = WideFromCp1251(text);
+    return std::u16string(wide.begin(), wide.end());
+}
+
+} // namespace
+
 void TADOQuery::Open() {
     Close();
     if (!Connection) {
@@ -16,35 +25,60 @@ void TADOQuery::Open() {
     if (!Connection->Connected()) {
         Connection->Open();
     }
-    const std::wstring name = WideFromCp1251(SelectAllTable(SQL));
+    const std::u16string name = u16FromCp1251(SelectAllTable(SQL));
     try {
-        table_.emplace(Connection->Database().table(std::u16string(name.begin(), name.end())));
+        columns_ = Connection->Database().columns(name);
+        table_ = name;
+        if (!IndexFieldNames.empty()) {
+            const int column = jet4::findColumn(columns_, u16FromCp1251(IndexFieldNames));
+            if (column >= 0) {
+                indexColumn(static_cast<size_t>(column));
+                indexedField_ = IndexFieldNames;
+            }
+        }
     } catch (const jet4::NotFound&) {
+        Close();
         throw Exception("The Microsoft Jet database engine cannot find the input table or query '" +
-                        Cp1251FromWide(name) + "'.");
+                        Cp1251FromWide(std::wstring(name.begin(), name.end())) + "'.");
     } catch (const jet4::Error& error) {
+        Close();
         throw Exception(std::string("Cannot read the member table: ") + error.what());
+    } catch (...) {
+        Close();
+        throw;
     }
+    Connection->ReleaseFile();
+    active_ = true;
+}
+
+void TADOQuery::indexColumn(size_t column) {
+    index_ = Connection->Database().memberIndex(table_, column);
+    indexedColumn_ = column;
+    Connection->ReleaseFile();
 }
 
 void TADOQuery::Close() {
-    index_.reset();
+    active_ = false;
+    table_.clear();
+    columns_.clear();
+    indexedColumn_.reset();
     indexedField_.clear();
-    table_.reset();
+    index_ = jet4::MemberIndex();
 }
 
 bool TADOQuery::Locate(const std::string& KeyField, const std::string& KeyValue) noexcept {
     try {
-        if (!table_) {
+        if (!active_) {
             return false;
         }
-        if (!index_ || indexedField_ != KeyField) {
-            const std::wstring field = WideFromCp1251(KeyField);
-            const int column = table_->findColumn(std::u16string(field.begin(), field.end()));
+        if (!indexedColumn_ || KeyField != indexedField_) {
+            const int column = jet4::findColumn(columns_, u16FromCp1251(KeyField));
             if (column < 0) {
                 return false;
             }
-            index_ = std::make_unique<jet4::MemberIndex>(*table_, static_cast<size_t>(column));
+            if (indexedColumn_ != static_cast<size_t>(column)) {
+                indexColumn(static_cast<size_t>(column));
+            }
             indexedField_ = KeyField;
         }
         // Callsigns are short: convert on the stack, so that a lookup allocates nothing.
@@ -52,10 +86,10 @@ bool TADOQuery::Locate(const std::string& KeyField, const std::string& KeyValue)
         const int length = static_cast<int>(KeyValue.size());
         if (length < static_cast<int>(std::size(buffer))) {
             int chars = MultiByteToWideChar(1251, 0, KeyValue.data(), length, buffer, std::size(buffer));
-            return index_->contains(std::u16string_view(reinterpret_cast<const char16_t*>(buffer), chars));
+            return index_.contains(std::u16string_view(reinterpret_cast<const char16_t*>(buffer), chars));
         }
         const std::wstring wide = WideFromCp1251(KeyValue);
-        return index_->contains(
+        return index_.contains(
             std::u16string_view(reinterpret_cast<const char16_t*>(wide.data()), wide.size()));
     } catch (...) {
         return false;

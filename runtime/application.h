@@ -9,6 +9,7 @@ namespace zvk {
 struct TApplicationState {
     HWND Handle = nullptr;
     std::string Title = "zvk";
+    bool Active = true; // a notice is shown only while the application is active; in the plug-in always
 };
 
 TApplicationState& PluginApplication();

@@ -1,14 +1,23 @@
-// Colour values as the forms keep them: 0x00BBGGRR, 0xFF0000nn for system colour nn, 0x1FFFFFFF for none.
+// Colours as the settings and forms hold them: 0x00BBGGRR literal, 0xFF0000nn the current colour of system
+// element nn, 0x1FFFFFFF no colour.
 #pragma once
 #include <windows.h>
 #include <cstdint>
 
 namespace zvk {
 
-// The colour to paint with: a system colour's current value; a literal colour as it is.
-COLORREF ColorToRGB(int32_t color);
+inline bool IsSystemColor(int32_t color) {
+    return (static_cast<uint32_t>(color) & 0xFF000000u) == 0xFF000000u;
+}
+
+// The colour to paint with now.
+inline COLORREF ColorToRGB(int32_t color) {
+    return IsSystemColor(color) ? GetSysColor(color & 0xFF) : static_cast<COLORREF>(color);
+}
 
 // The current value of system colour `index`.
-uint32_t SystemColorRgb(int index);
+inline uint32_t SystemColorRgb(int index) {
+    return GetSysColor(index);
+}
 
 } // namespace zvk

@@ -40,7 +40,7 @@ typedef uint8_t TFontStyles;
 
 struct TField;
 
-// Code halves of the two event types.
+// Code halves of the two event types. The Sender of OnDrawDataCell is the drawing grid itself.
 typedef HRESULT(__stdcall* TNotifyEventCode)(void* Self, TObject* Sender);
 typedef HRESULT(__stdcall* TwwDrawDataCellEventCode)(void* Self, TObject* Sender, const TRect* Rect,
                                                      TField* Field, TGridDrawState State);
@@ -74,6 +74,9 @@ struct TApplication {
     virtual HWND __stdcall Handle() = 0;
     virtual char* __stdcall Title() = 0; // CoTaskMemAlloc; the text of the application window
 };
+
+struct TwwDBGrid;
+inline TwwDBGrid* AsGrid(TObject* sender) { return reinterpret_cast<TwwDBGrid*>(sender); }
 
 struct TwwDBGrid {
     virtual TwwDrawDataCellEvent* __stdcall OnDrawDataCell() = 0; // the slot itself, read and written in

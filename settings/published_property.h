@@ -112,7 +112,7 @@ template <class T> int32_t ToOrdinal(const T& value) {
 template <class T> T FromOrdinal(int32_t ordinal) {
     const auto bits = static_cast<uint32_t>(ordinal);
     if constexpr (std::is_same_v<T, bool>)
-        return ordinal != 0;
+        return static_cast<uint8_t>(bits) != 0; // the low byte, as a one-byte Boolean holds it: 256 is false
     else if constexpr (std::is_enum_v<T>)
         return static_cast<T>(static_cast<std::make_unsigned_t<std::underlying_type_t<T>>>(bits));
     else if constexpr (std::is_same_v<T, char>)

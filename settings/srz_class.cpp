@@ -3,8 +3,12 @@
 #include <windows.h>
 #include <cstdint>
 #include <optional>
+#include <string>
+#include <utility>
 
 #include "runtime/cp1251.h"
+#include "runtime/exception.h"
+#include "runtime/handles.h"
 #include "settings/property_text.h"
 #include "settings/xml_dom.h"
 
@@ -14,22 +18,77 @@ const TPropertyTable TSrzClass::Properties;
 
 namespace {
 
-// Settings files are a few hundred bytes; anything this large is not one, and is not handed to the parser.
-constexpr uint64_t kMaxFileSize = 1024 * 1024;
-
 const std::wstring kRootName = L"Configuration";
 const std::wstring kTypeAttribute = L"type";
 const std::wstring kIntegerType = L"Integer";
 const std::wstring kFloatType = L"Float";
 const std::wstring kStringType = L"String";
 
-// The size of the regular file at the path; none for a missing file or a folder.
-std::optional<uint64_t> RegularFileSize(const std::wstring& path) {
-    WIN32_FILE_ATTRIBUTE_DATA data;
-    if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data) ||
-        (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
+// A missing file and a folder are both "no file".
+bool IsFile(const std::wstring& path) {
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+// The file's bytes; none when there are more than `limit`. Reading one byte past the limit, rather than
+// asking for the size first, also bounds a file that grows while it is read. Throws when it cannot be read.
+std::optional<std::string> ReadAtMost(const std::wstring& path, unsigned long limit) {
+    const UniqueHandle file(CreateFileW(path.c_str(), GENERIC_READ,
+                                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                        OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    if (!file.valid())
+        throw Exception("the settings file cannot be opened");
+    std::string bytes(limit + 1, '\0');
+    DWORD total = 0;
+    DWORD read = 0;
+    do {
+        if (!ReadFile(file.get(), &bytes[total], static_cast<DWORD>(bytes.size()) - total, &read, nullptr))
+            throw Exception("the settings file cannot be read");
+        total += read;
+    } while (read != 0 && total < bytes.size());
+    if (total > limit)
         return std::nullopt;
-    return (static_cast<uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+    bytes.resize(total);
+    return bytes;
+}
+
+// Deletes the file when the scope is left, unless it was kept.
+class TemporaryFile {
+  public:
+    explicit TemporaryFile(std::wstring path) : path_(std::move(path)) {}
+    TemporaryFile(const TemporaryFile&) = delete;
+    TemporaryFile& operator=(const TemporaryFile&) = delete;
+    ~TemporaryFile() {
+        if (!path_.empty())
+            DeleteFileW(path_.c_str());
+    }
+
+    const std::wstring& path() const { return path_; }
+    void Keep() { path_.clear(); }
+
+  private:
+    std::wstring path_;
+};
+
+// Puts a file holding the bytes in place of `path`. They go to a temporary file beside it first, flushed
+// to disk and then moved over the old file in one step, so that a crash or a full disk part-way leaves
+// the old file whole. False on any failure, with the old file as it was and no temporary file left.
+bool WriteWholeFile(const std::wstring& path, const std::string& bytes) {
+    TemporaryFile temporary(path + L"." + std::to_wstring(GetCurrentProcessId()) + L".tmp");
+    {
+        const UniqueHandle file(CreateFileW(temporary.path().c_str(), GENERIC_WRITE, 0, nullptr,
+                                            CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+        DWORD written = 0;
+        if (!file.valid() ||
+            !WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) ||
+            written != bytes.size() || !FlushFileBuffers(file.get()))
+            return false;
+    }
+    if (!MoveFileExW(temporary.path().c_str(), path.c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return false;
+    temporary.Keep();
+    return true;
 }
 
 // Read at every call, so a change in the regional settings applies to the next load or save.
@@ -85,25 +144,23 @@ bool TSrzClass::Load(const std::string& FileName) {
     if (!FileName.empty())
         FFileName = FileName;
     const std::wstring path = WideFromCp1251(FFileName);
-    const std::optional<uint64_t> size = path.empty() ? std::nullopt : RegularFileSize(path);
-    if (!size)
+    if (path.empty() || !IsFile(path))
         return true;
 
     const ComPtr<IXMLDOMDocument> document = xml::NewDocument();
     try {
-        if (*size > kMaxFileSize)
+        const std::optional<std::string> bytes = ReadAtMost(path, MaxFileSize);
+        if (!bytes)
             return false;
         xml::RefuseDtds(document.get());
-        xml::LoadFile(document.get(), path);
+        xml::LoadBytes(document.get(), *bytes);
         if (xml::DocumentHasDtd(document.get()))
             return false;
         const auto root = xml::DocumentElement(document.get());
         const auto configuration = xml::SelectSingleNode(root.get(), L"//" + kRootName);
-        const auto children = xml::ChildNodes(configuration.get());
-        const long count = xml::Length(children.get());
         const TPropertyTable& properties = PublishedProperties();
-        for (long i = 0; i < count; ++i) {
-            const auto child = xml::Item(children.get(), i);
+        for (auto child = xml::FirstChild(configuration.get()); child;
+             child = xml::NextSibling(child.get())) {
             const std::wstring name = xml::NodeName(child.get());
             const std::wstring type = xml::Text(xml::NamedAttribute(child.get(), kTypeAttribute).get());
             const std::wstring content = xml::Text(child.get());
@@ -136,8 +193,7 @@ bool TSrzClass::Save() {
         });
         if (FFileName.empty())
             return false;
-        xml::SaveFile(document.get(), WideFromCp1251(FFileName));
-        return true;
+        return WriteWholeFile(WideFromCp1251(FFileName), xml::SaveBytes(document.get()));
     } catch (...) {
         return false;
     }

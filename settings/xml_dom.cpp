@@ -15,6 +15,21 @@ constexpr CLSID kClsidDomDocument = {
 constexpr IID kIidXmlDomDocument2 = {
     0x2933BF95, 0x7B36, 0x11D2, {0xB2, 0x0E, 0x00, 0xC0, 0x4F, 0x98, 0x3E, 0x60}};
 
+// A VARIANT that lends the object for one call: it holds no reference of its own and needs no clearing.
+VARIANT Lent(IUnknown* object) {
+    VARIANT lent;
+    VariantInit(&lent);
+    V_VT(&lent) = VT_UNKNOWN;
+    V_UNKNOWN(&lent) = object;
+    return lent;
+}
+
+ComPtr<IStream> NewMemoryStream() {
+    ComPtr<IStream> stream;
+    OleCheck(CreateStreamOnHGlobal(nullptr, TRUE, stream.put()));
+    return stream;
+}
+
 // S_FALSE with no result is how the DOM says "none".
 template <class T> ComPtr<T> Required(HRESULT status, ComPtr<T> result, const char* what) {
     OleCheck(status);
@@ -49,9 +64,15 @@ bool DocumentHasDtd(IXMLDOMDocument* document) {
     return SUCCEEDED(document->get_doctype(doctype.put())) && doctype;
 }
 
-void LoadFile(IXMLDOMDocument* document, const std::wstring& path) {
+void LoadBytes(IXMLDOMDocument* document, const std::string& bytes) {
+    const ComPtr<IStream> stream = NewMemoryStream();
+    ULONG written = 0;
+    OleCheck(stream->Write(bytes.data(), static_cast<ULONG>(bytes.size()), &written));
+    if (written != bytes.size())
+        throw Exception("the XML bytes do not fit in memory");
+    OleCheck(stream->Seek(LARGE_INTEGER{}, STREAM_SEEK_SET, nullptr));
     VARIANT_BOOL parsed = VARIANT_FALSE;
-    OleCheck(document->load(Variant::FromText(path).get(), &parsed));
+    OleCheck(document->load(Lent(stream.get()), &parsed));
     if (parsed != VARIANT_TRUE)
         throw Exception("the XML file does not parse");
 }
@@ -64,8 +85,23 @@ void LoadText(IXMLDOMDocument* document, const std::wstring& text) {
         throw Exception("the XML text does not parse");
 }
 
-void SaveFile(IXMLDOMDocument* document, const std::wstring& path) {
-    OleCheck(document->save(Variant::FromText(path).get()));
+std::string SaveBytes(IXMLDOMDocument* document) {
+    const ComPtr<IStream> stream = NewMemoryStream();
+    const HRESULT status = document->save(Lent(stream.get()));
+    OleCheck(status);
+    if (status != S_OK) // Wine's answer when the serialiser stopped part-way
+        throw Exception("the XML document was not written whole");
+    STATSTG stat{};
+    OleCheck(stream->Stat(&stat, STATFLAG_NONAME));
+    if (stat.cbSize.QuadPart > MAXDWORD)
+        throw Exception("the XML document is too large");
+    std::string bytes(static_cast<std::size_t>(stat.cbSize.QuadPart), '\0');
+    OleCheck(stream->Seek(LARGE_INTEGER{}, STREAM_SEEK_SET, nullptr));
+    ULONG read = 0;
+    OleCheck(stream->Read(&bytes[0], static_cast<ULONG>(bytes.size()), &read));
+    if (read != bytes.size())
+        throw Exception("the XML document could not be read back");
+    return bytes;
 }
 
 ComPtr<IXMLDOMElement> DocumentElement(IXMLDOMDocument* document) {
@@ -81,22 +117,16 @@ ComPtr<IXMLDOMNode> SelectSingleNode(IXMLDOMNode* context, const std::wstring& q
     return Required(status, std::move(node), "no XML node matches");
 }
 
-ComPtr<IXMLDOMNodeList> ChildNodes(IXMLDOMNode* node) {
-    ComPtr<IXMLDOMNodeList> list;
-    const HRESULT status = node->get_childNodes(list.put());
-    return Required(status, std::move(list), "the XML node has no child list");
+ComPtr<IXMLDOMNode> FirstChild(IXMLDOMNode* node) {
+    ComPtr<IXMLDOMNode> child;
+    OleCheck(node->get_firstChild(child.put()));
+    return child;
 }
 
-long Length(IXMLDOMNodeList* list) {
-    long length = 0;
-    OleCheck(list->get_length(&length));
-    return length;
-}
-
-ComPtr<IXMLDOMNode> Item(IXMLDOMNodeList* list, long index) {
-    ComPtr<IXMLDOMNode> node;
-    const HRESULT status = list->get_item(index, node.put());
-    return Required(status, std::move(node), "the XML child is missing");
+ComPtr<IXMLDOMNode> NextSibling(IXMLDOMNode* node) {
+    ComPtr<IXMLDOMNode> sibling;
+    OleCheck(node->get_nextSibling(sibling.put()));
+    return sibling;
 }
 
 std::wstring NodeName(IXMLDOMNode* node) {

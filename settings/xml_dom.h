@@ -17,16 +17,19 @@ ComPtr<IXMLDOMDocument> NewDocument();
 void RefuseDtds(IXMLDOMDocument* document);
 bool DocumentHasDtd(IXMLDOMDocument* document);
 
-// Parses a file or a text; throws when it cannot be read or is not well-formed.
-void LoadFile(IXMLDOMDocument* document, const std::wstring& path);
+// Parses the bytes of a file (its encoding as declared or detected) or a text; throws when they are not
+// well-formed.
+void LoadBytes(IXMLDOMDocument* document, const std::string& bytes);
 void LoadText(IXMLDOMDocument* document, const std::wstring& text);
-void SaveFile(IXMLDOMDocument* document, const std::wstring& path);
+// The document serialised as a file would hold it; throws unless the whole document was written.
+std::string SaveBytes(IXMLDOMDocument* document);
 
 ComPtr<IXMLDOMElement> DocumentElement(IXMLDOMDocument* document);
 ComPtr<IXMLDOMNode> SelectSingleNode(IXMLDOMNode* context, const std::wstring& query);
-ComPtr<IXMLDOMNodeList> ChildNodes(IXMLDOMNode* node);
-long Length(IXMLDOMNodeList* list);
-ComPtr<IXMLDOMNode> Item(IXMLDOMNodeList* list, long index);
+// The node's first child, and the node after a node among its parent's children; empty when there is none.
+// Walking these is linear where indexing a child list can cost a walk from the first child per item.
+ComPtr<IXMLDOMNode> FirstChild(IXMLDOMNode* node);
+ComPtr<IXMLDOMNode> NextSibling(IXMLDOMNode* node);
 
 std::wstring NodeName(IXMLDOMNode* node);
 // An element's text content, or an attribute's value.

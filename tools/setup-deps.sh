@@ -11,9 +11,9 @@ have_pkg() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok
 # 32-bit Wine itself is not installed: tools/wine32-setup.sh fetches its i386 packages (which needs the
 # i386 architecture known to apt) and runs it through qemu-user, since our build machines' kernel cannot
 # start 32-bit programs.
-for p in cmake ninja-build g++ clang libclang-rt-14-dev googletest libbenchmark-dev \
+for p in cmake ninja-build g++ clang libclang-rt-14-dev googletest \
          g++-mingw-w64-i686 mingw-w64-i686-dev g++-mingw-w64-x86-64 mingw-w64-x86-64-dev \
-         wine wine64 xvfb xauth mdbtools fonts-wine x11-apps imagemagick locales make zip; do
+         wine wine64 xvfb xauth mdbtools fonts-wine x11-apps imagemagick locales make python3 zip; do
   have_pkg "$p" || need+=("$p")
 done
 i386_arch=1

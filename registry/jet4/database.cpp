@@ -58,18 +58,34 @@ std::vector<CatalogEntry> readCatalog(const PageStore& pages) {
 struct Database::Impl {
     Impl(Header h, std::vector<uint8_t> bytes)
         : header(std::move(h)), pages(std::move(bytes), header.encodingKey), catalog(readCatalog(pages)) {}
+    Impl(Header h, const uint8_t* data, size_t size)
+        : header(std::move(h)), pages(data, size, header.encodingKey), catalog(readCatalog(pages)) {}
+    uint32_t tdefPage(std::u16string_view name) const;
     Header header;
     PageStore pages;
     std::vector<CatalogEntry> catalog;
 };
 
-Database::Database(std::vector<uint8_t> bytes, std::u16string_view password) {
-    Header header = decodeHeader(bytes.data(), bytes.size());
+namespace {
+
+Header checkedHeader(const uint8_t* data, size_t size, std::u16string_view password) {
+    Header header = decodeHeader(data, size);
     if (header.info.version != 1)
         throw Error(header.info.format + " files are not supported; only Jet 4 (Access 2000-2003)");
     if (!header.password.empty() && header.password != password)
         throw WrongPassword("wrong database password");
+    return header;
+}
+
+} // namespace
+
+Database::Database(std::vector<uint8_t> bytes, std::u16string_view password) {
+    Header header = checkedHeader(bytes.data(), bytes.size(), password);
     impl_ = std::make_unique<Impl>(std::move(header), std::move(bytes));
+}
+
+Database::Database(const uint8_t* data, size_t size, std::u16string_view password) {
+    impl_ = std::make_unique<Impl>(checkedHeader(data, size, password), data, size);
 }
 
 Database::~Database() = default;
@@ -88,14 +104,30 @@ std::vector<std::u16string> Database::tableNames() const {
     return names;
 }
 
-Table Database::table(std::u16string_view name) const {
+// A user table wins over a system table of the same name.
+uint32_t Database::Impl::tdefPage(std::u16string_view name) const {
     const CatalogEntry* found = nullptr;
-    for (const CatalogEntry& e : impl_->catalog)
+    for (const CatalogEntry& e : catalog)
         if (equalFolded(e.name, name) && (found == nullptr || (found->system && !e.system)))
             found = &e;
     if (found == nullptr)
         throw NotFound("no table \"" + toUtf8(name) + "\" in the database");
-    return TableBuilder::build(impl_->pages, readTableDef(impl_->pages, found->tdefPage));
+    return found->tdefPage;
+}
+
+Table Database::table(std::u16string_view name) const {
+    return TableBuilder::build(impl_->pages, readTableDef(impl_->pages, impl_->tdefPage(name)));
+}
+
+std::vector<Column> Database::columns(std::u16string_view table) const {
+    std::vector<Column> columns;
+    for (const ColumnDef& c : readTableDef(impl_->pages, impl_->tdefPage(table)).columns)
+        columns.push_back(c.column);
+    return columns;
+}
+
+MemberIndex Database::memberIndex(std::u16string_view table, size_t column) const {
+    return TableBuilder::index(impl_->pages, readTableDef(impl_->pages, impl_->tdefPage(table)), column);
 }
 
 } // namespace jet4

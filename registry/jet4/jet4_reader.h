@@ -73,14 +73,17 @@ struct Column {
     int scale = 0;
 };
 
+// Access names ignore letter case; -1 when absent.
+int findColumn(const std::vector<Column>& columns, std::u16string_view name);
+
 class TableBuilder;
+class MemberIndex;
 
 // A whole table held in memory, column by column.
 class Table {
   public:
     const std::vector<Column>& columns() const { return columns_; }
-    // Access names ignore letter case; -1 when absent.
-    int findColumn(std::u16string_view name) const;
+    int findColumn(std::u16string_view name) const; // as jet4::findColumn
     size_t rowCount() const { return rowCount_; }
     bool isNull(size_t row, size_t col) const;
     // Text and Memo columns; empty for NULL and for other types.
@@ -110,6 +113,8 @@ class Database {
     // Takes the whole file. Jet 4 only. A file with a database password opens only with that password;
     // a file without one opens with any. Throws WrongPassword or Error.
     Database(std::vector<uint8_t> bytes, std::u16string_view password);
+    // The same over the caller's bytes, which must outlive the Database (a mapped file, say).
+    Database(const uint8_t* data, size_t size, std::u16string_view password);
     ~Database();
     Database(Database&&) noexcept;
     Database& operator=(Database&&) noexcept;
@@ -119,6 +124,11 @@ class Database {
     std::vector<std::u16string> tableNames() const;
     // Reads the whole table (any local table, system ones included); NotFound if missing.
     Table table(std::u16string_view name) const;
+    // The columns of a table from its definition alone, no row read; NotFound if missing.
+    std::vector<Column> columns(std::u16string_view table) const;
+    // One column of a table read straight into a member index (see member_index.h), in one pass over
+    // its rows; the other columns are not decoded. NotFound if the table is missing.
+    MemberIndex memberIndex(std::u16string_view table, size_t column) const;
 
   private:
     struct Impl;

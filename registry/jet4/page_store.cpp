@@ -15,7 +15,19 @@ constexpr unsigned kMaxRowSlots = (kPageSize - kRowTableOffset) / 2;
 } // namespace
 
 PageStore::PageStore(std::vector<uint8_t> bytes, uint32_t encodingKey)
-    : bytes_(std::move(bytes)), fileSize_(bytes_.size()) {
+    : owned_(std::move(bytes)), data_(owned_.data()), fileSize_(owned_.size()) {
+    open(encodingKey);
+}
+
+PageStore::PageStore(const uint8_t* data, size_t size, uint32_t encodingKey) : data_(data), fileSize_(size) {
+    if (encodingKey != 0) {
+        owned_.assign(data, data + size);
+        data_ = owned_.data();
+    }
+    open(encodingKey);
+}
+
+void PageStore::open(uint32_t encodingKey) {
     // Jet writes whole pages only. Anything else was cut short (or grown) by something else, and reading
     // on would turn the missing rows into empty ones: a smaller member list instead of an error.
     if (fileSize_ % kPageSize != 0)
@@ -30,7 +42,7 @@ PageStore::PageStore(std::vector<uint8_t> bytes, uint32_t encodingKey)
             const uint32_t k = encodingKey ^ n;
             const uint8_t key[4] = {static_cast<uint8_t>(k), static_cast<uint8_t>(k >> 8),
                                     static_cast<uint8_t>(k >> 16), static_cast<uint8_t>(k >> 24)};
-            rc4Apply(key, sizeof key, bytes_.data() + size_t{n} * kPageSize, kPageSize);
+            rc4Apply(key, sizeof key, owned_.data() + size_t{n} * kPageSize, kPageSize);
         }
     }
 }
@@ -38,7 +50,7 @@ PageStore::PageStore(std::vector<uint8_t> bytes, uint32_t encodingKey)
 ByteView PageStore::page(uint32_t number) const {
     if (number >= pageCount_)
         throw Error("malformed file: page " + std::to_string(number) + " is beyond the end of the file");
-    return ByteView(bytes_.data() + size_t{number} * kPageSize, kPageSize);
+    return ByteView(data_ + size_t{number} * kPageSize, kPageSize);
 }
 
 ByteView PageStore::page(uint32_t number, PageType type) const {

@@ -28,6 +28,14 @@ class PageStore {
   public:
     // Error unless the file is whole pages. Pages from 1 on are decoded with the key when it is set.
     PageStore(std::vector<uint8_t> bytes, uint32_t encodingKey);
+    // Reads the caller's bytes in place, which must outlive the store; an encoded file is decoded into a
+    // copy of its own.
+    PageStore(const uint8_t* data, size_t size, uint32_t encodingKey);
+    // A copy would still read the original's decoded bytes; moving keeps them where they are.
+    PageStore(const PageStore&) = delete;
+    PageStore& operator=(const PageStore&) = delete;
+    PageStore(PageStore&&) = default;
+    PageStore& operator=(PageStore&&) = default;
 
     uint32_t pageCount() const { return pageCount_; }
     size_t fileSize() const { return fileSize_; }
@@ -36,9 +44,11 @@ class PageStore {
     ByteView page(uint32_t number, PageType type) const;
 
   private:
-    std::vector<uint8_t> bytes_;
+    void open(uint32_t encodingKey);
+    std::vector<uint8_t> owned_;
+    const uint8_t* data_;
     size_t fileSize_;
-    uint32_t pageCount_;
+    uint32_t pageCount_ = 0;
 };
 
 // Row slots of a data page.

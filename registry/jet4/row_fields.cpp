@@ -2,57 +2,57 @@
 
 namespace jet4 {
 
-void splitRow(ByteView row, const TableDef& table, std::vector<Field>& out) {
+// Layout from the end: null mask, variable count, variable offsets (last one = end of data).
+RowLayout::RowLayout(ByteView row, const TableDef& table) : row_(row), storedColumns_(row.u16(0)) {
     const size_t length = row.size();
-    const size_t storedColumns = row.u16(0);
-    const size_t maskSize = (storedColumns + 7) / 8;
+    const size_t maskSize = (storedColumns_ + 7) / 8;
     if (2 + maskSize > length)
         throw Error("malformed file: row shorter than its null mask");
-    const size_t maskStart = length - maskSize;
-    const uint8_t* mask = row.data() + maskStart;
-
-    // Layout from the end: null mask, variable count, variable offsets (last one = end of data).
-    size_t varCount = 0;
-    size_t dataEnd = maskStart;
+    maskStart_ = length - maskSize;
+    dataEnd_ = maskStart_;
     if (table.hasVariableColumns) {
-        if (maskStart < 6)
+        if (maskStart_ < 6)
             throw Error("malformed file: row too short for its variable-column table");
-        varCount = row.u16(maskStart - 2);
-        if (varCount > (maskStart - 6) / 2)
+        varCount_ = row.u16(maskStart_ - 2);
+        if (varCount_ > (maskStart_ - 6) / 2)
             throw Error("malformed file: absurd variable-column count in a row");
-        dataEnd = maskStart - 4 - 2 * varCount;
+        dataEnd_ = maskStart_ - 4 - 2 * varCount_;
     }
-    auto varOffset = [&](size_t k) -> size_t { return row.u16(maskStart - 4 - 2 * k); };
+}
 
-    out.resize(table.columns.size());
-    for (size_t i = 0; i < table.columns.size(); ++i) {
-        const ColumnDef& c = table.columns[i];
-        const size_t number = static_cast<size_t>(c.column.number);
-        const bool bit = number < storedColumns && (mask[number / 8] >> (number % 8) & 1);
-        Field& f = out[i];
-        f = Field{};
-        if (c.column.type == ColumnType::Boolean) {
-            f.present = bit;
-            continue;
-        }
-        if (!bit)
-            continue;
-        if (c.column.fixedLength) {
-            const size_t start = 2 + size_t{c.fixedOffset};
-            if (start + c.dataSize > dataEnd)
-                throw Error("malformed file: fixed column data outside its row");
-            f.bytes = row.sub(start, c.dataSize);
-        } else {
-            if (c.varIndex >= varCount)
-                continue; // column added after this row was written
-            const size_t start = varOffset(c.varIndex);
-            const size_t end = varOffset(c.varIndex + size_t{1});
-            if (start < 2 || start > end || end > dataEnd)
-                throw Error("malformed file: variable column offsets outside their row");
-            f.bytes = row.sub(start, end - start);
-        }
-        f.present = true;
+Field RowLayout::field(const ColumnDef& c) const {
+    const size_t number = static_cast<size_t>(c.column.number);
+    const bool bit = number < storedColumns_ && (row_.data()[maskStart_ + number / 8] >> (number % 8) & 1);
+    Field f;
+    if (c.column.type == ColumnType::Boolean) {
+        f.present = bit;
+        return f;
     }
+    if (!bit)
+        return f;
+    if (c.column.fixedLength) {
+        const size_t start = 2 + size_t{c.fixedOffset};
+        if (start + c.dataSize > dataEnd_)
+            throw Error("malformed file: fixed column data outside its row");
+        f.bytes = row_.sub(start, c.dataSize);
+    } else {
+        if (c.varIndex >= varCount_)
+            return f; // column added after this row was written
+        const size_t start = row_.u16(maskStart_ - 4 - 2 * size_t{c.varIndex});
+        const size_t end = row_.u16(maskStart_ - 4 - 2 * (size_t{c.varIndex} + 1));
+        if (start < 2 || start > end || end > dataEnd_)
+            throw Error("malformed file: variable column offsets outside their row");
+        f.bytes = row_.sub(start, end - start);
+    }
+    f.present = true;
+    return f;
+}
+
+void splitRow(ByteView row, const TableDef& table, std::vector<Field>& out) {
+    const RowLayout layout(row, table);
+    out.resize(table.columns.size());
+    for (size_t i = 0; i < table.columns.size(); ++i)
+        out[i] = layout.field(table.columns[i]);
 }
 
 } // namespace jet4

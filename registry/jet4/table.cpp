@@ -9,36 +9,48 @@
 #include "registry/jet4/value_display.h"
 
 #include <algorithm>
+#include <iterator>
 #include <limits>
 
 namespace jet4 {
 namespace {
 
-// Growing arenas row by row would copy them several times: reserve from the row slots and row bytes of the
-// table's pages (a hint; compressed text has one character per byte, UCS-2 one per two).
-void reserveFor(const PageStore& pages, const TableDef& def, std::vector<Table::ColumnData>& data) {
-    size_t slots = 0, rowBytes = 0;
+struct SlotCount {
+    size_t slots = 0;
+    size_t rowBytes = 0;
+};
+
+// Row slots and row bytes of the table's pages: an upper bound of its live rows, read from page headers.
+SlotCount countSlots(const PageStore& pages, const TableDef& def) {
+    SlotCount count;
     for (uint32_t number : usageMapPages(pages, def.ownedPagesMap)) {
         const ByteView page = pages.page(number);
         if (!ownedDataPage(page, def.page))
             continue;
         const unsigned n = rowSlotCount(page);
-        slots += n;
-        rowBytes +=
+        count.slots += n;
+        count.rowBytes +=
             n == 0 ? 0 : page.size() - std::min<size_t>(page.size(), page.u16(14 + 2 * (n - 1)) & 0x1FFF);
     }
+    return count;
+}
+
+// Growing arenas row by row would copy them several times: reserve from the row slots and row bytes of the
+// table's pages (a hint; compressed text has one character per byte, UCS-2 one per two).
+void reserveFor(const PageStore& pages, const TableDef& def, std::vector<Table::ColumnData>& data) {
+    const SlotCount count = countSlots(pages, def);
     size_t textColumns = 0;
     for (const ColumnDef& c : def.columns)
         textColumns += isText(c.column.type);
     // Slots may be many empty rows of a wide table; reserve only what the file's size could justify.
-    const bool reserveRows = slots <= pages.fileSize() / std::max<size_t>(1, data.size());
+    const bool reserveRows = count.slots <= pages.fileSize() / std::max<size_t>(1, data.size());
     for (size_t i = 0; i < data.size(); ++i) {
         if (reserveRows) {
-            data[i].ends.reserve(slots);
-            data[i].present.reserve(slots / 64 + 1);
+            data[i].ends.reserve(count.slots);
+            data[i].present.reserve(count.slots / 64 + 1);
         }
         if (isText(def.columns[i].column.type))
-            data[i].chars.reserve(rowBytes / textColumns / 2);
+            data[i].chars.reserve(count.rowBytes / textColumns / 2);
     }
 }
 
@@ -110,11 +122,48 @@ Table TableBuilder::build(const PageStore& pages, const TableDef& def) {
     return table;
 }
 
-int Table::findColumn(std::u16string_view name) const {
-    for (size_t i = 0; i < columns_.size(); ++i)
-        if (equalFolded(columns_[i].name, name))
+MemberIndex TableBuilder::index(const PageStore& pages, const TableDef& def, size_t column) {
+    const ColumnDef& c = def.columns.at(column);
+    if (!isText(c.column.type))
+        return MemberIndex();
+    // Row slots of damaged pages may claim far more rows than the bytes hold; a row takes at least 8 bytes
+    // with its slot, so the index starts no larger than that and grows only with values really read.
+    MemberIndex::Builder builder(std::min(countSlots(pages, def).slots, pages.fileSize() / 8));
+    MemoryBudget budget(pages.fileSize());
+    std::vector<uint8_t> longValue;
+    std::u16string text;
+    forEachRow(pages, def, [&](ByteView row) {
+        const Field f = RowLayout(row, def).field(c);
+        if (!f.present)
+            return;
+        ByteView value = f.bytes;
+        if (c.column.type == ColumnType::Memo) {
+            readLongValue(pages, value, budget, longValue);
+            value = ByteView(longValue.data(), longValue.size());
+        }
+        // Callsigns are short: decoded on the stack, no string built for them.
+        char16_t shortText[64];
+        size_t length = 0;
+        if (decodeShortText(value.data(), value.size(), shortText, std::size(shortText), length)) {
+            builder.add(std::u16string_view(shortText, length));
+            return;
+        }
+        text.clear();
+        appendStoredText(value.data(), value.size(), text);
+        builder.add(text);
+    });
+    return builder.finish();
+}
+
+int findColumn(const std::vector<Column>& columns, std::u16string_view name) {
+    for (size_t i = 0; i < columns.size(); ++i)
+        if (equalFolded(columns[i].name, name))
             return static_cast<int>(i);
     return -1;
+}
+
+int Table::findColumn(std::u16string_view name) const {
+    return jet4::findColumn(columns_, name);
 }
 
 const Table::ColumnData& Table::data(size_t row, size_t col) const {

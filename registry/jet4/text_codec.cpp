@@ -40,6 +40,45 @@ void appendStoredText(const uint8_t* data, size_t size, std::u16string& out) {
         out[at + k] = static_cast<char16_t>(data[2 * k] | data[2 * k + 1] << 8);
 }
 
+bool decodeShortText(const uint8_t* data, size_t size, char16_t* out, size_t capacity, size_t& length) {
+    size_t n = 0;
+    if (size >= 2 && data[0] == 0xFF && data[1] == 0xFE) {
+        // Nearly always one byte a character throughout: widened in one tight loop.
+        if (size - 2 <= capacity) {
+            while (n < size - 2 && data[2 + n] != 0) {
+                out[n] = data[2 + n];
+                ++n;
+            }
+            if (n == size - 2) {
+                length = n;
+                return true;
+            }
+            n = 0;
+        }
+        bool compressed = true;
+        for (size_t i = 2; i < size;) {
+            if (data[i] == 0) {
+                compressed = !compressed;
+                ++i;
+                continue;
+            }
+            if (!compressed && i + 1 >= size)
+                break;
+            if (n == capacity)
+                return false;
+            out[n++] = compressed ? data[i] : static_cast<char16_t>(data[i] | data[i + 1] << 8);
+            i += compressed ? 1 : 2;
+        }
+    } else {
+        if (size / 2 > capacity)
+            return false;
+        for (; n < size / 2; ++n)
+            out[n] = static_cast<char16_t>(data[2 * n] | data[2 * n + 1] << 8);
+    }
+    length = n;
+    return true;
+}
+
 std::string toUtf8(std::u16string_view text) {
     std::string out;
     out.reserve(text.size());

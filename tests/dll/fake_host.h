@@ -106,9 +106,10 @@ struct Grid : TwwDBGrid {
         ++hostCalls();
         ++repaints;
     }
+    TCanvas* canvas = nullptr; // the surface cells are drawn on, if the test paints
     TCanvas* __stdcall Canvas() override {
         ++hostCalls();
-        return nullptr;
+        return canvas;
     }
 
     HRESULT draw(const TRect& rect, TField* field, TGridDrawState state = 0) {

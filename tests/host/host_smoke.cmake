@@ -19,9 +19,16 @@ set(palette_png ${WORK}/options-palette.png)
 execute_process(COMMAND ${WINE} ${BREVLOG} --data Z:${WORK}/data --plugin Z:${PLUGIN}
                         --type UA3ABC --notify 4,23 --select 2 --release --run --screenshot Z:${png}
                         --palette-screenshot Z:${palette_png} --exit
-                RESULT_VARIABLE rc)
+                RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE out)
 if(NOT rc EQUAL 0)
-  message(FATAL_ERROR "brevlog exited with ${rc}")
+  message(FATAL_ERROR "brevlog exited with ${rc}:\n${out}")
+endif()
+# With a member file the typed member's callsign brings up the plug-in's notice.
+if(ZVKDB)
+  string(FIND "${out}" "notice visible: \"UA3ABC - член ZVK\"" at)
+  if(at EQUAL -1)
+    message(FATAL_ERROR "no member notice after typing a member's callsign:\n${out}")
+  endif()
 endif()
 foreach(picture ${png} ${palette_png})
   if(NOT EXISTS ${picture})

@@ -55,6 +55,7 @@ class MemberQuery : public ::testing::Test {
     MemberQuery() {
         query.Connection = &db;
         query.SQL = "SELECT * FROM main";
+        query.IndexFieldNames = "Callsign"; // as the plug-in sets it
     }
     std::string makeFile(const std::vector<std::string>& callsigns1251,
                          const std::string& password = Password) {
@@ -155,6 +156,37 @@ TEST_F(MemberQuery, LocateMatchesWholeValuesIgnoringLetterCaseOnly) {
     }
     EXPECT_FALSE(query.Locate("Allsign", "UA3AAA")) << "a table without the key field answers false";
     EXPECT_TRUE(query.Locate("callsign", "UA3AAA"));
+}
+
+// Open indexes the key field and then keeps neither the rows nor the file: with the file gone, the indexed
+// field still answers, and a field left unindexed has nothing to be read from.
+TEST_F(MemberQuery, OpenIndexesTheKeyFieldAndLetsTheFileGo) {
+    const struct {
+        const char* indexFieldNames;
+        bool answers;
+    } cases[] = {{"Callsign", true}, {"CALLSIGN", true}, {"", false}, {"Allsign", false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.indexFieldNames);
+        const std::string path = makeFile({"UA3AAA", "RK1ZZ"});
+        query.IndexFieldNames = c.indexFieldNames;
+        open(connectionString(path, Password));
+        ASSERT_EQ(DeleteFileA(path.c_str()), TRUE);
+        EXPECT_TRUE(db.Connected());
+        EXPECT_TRUE(query.Active());
+        EXPECT_EQ(query.Locate("Callsign", "ua3aaa"), c.answers);
+        EXPECT_EQ(query.Locate("callsign", "RK1ZZ"), c.answers);
+        EXPECT_FALSE(query.Locate("Callsign", "UA3AAB"));
+        EXPECT_FALSE(query.Locate("Allsign", "UA3AAA"));
+    }
+}
+
+TEST_F(MemberQuery, AFieldNotIndexedAtOpenIsIndexedAtItsFirstLocate) {
+    const std::string path = makeFile({"UA3AAA"});
+    query.IndexFieldNames = "";
+    open(connectionString(path, Password));
+    EXPECT_TRUE(query.Locate("Callsign", "UA3AAA")) << "the file is read again for it";
+    ASSERT_EQ(DeleteFileA(path.c_str()), TRUE);
+    EXPECT_TRUE(query.Locate("callsign", "ua3aaa")) << "and its index kept";
 }
 
 TEST_F(MemberQuery, LocateInAColumnWithoutTextFindsNothing) {

@@ -7,6 +7,9 @@
 
 namespace {
 
+using namespace std::string_literals;
+using namespace std::string_view_literals;
+
 TEST(MemberIndex, MatchesWholeValuesIgnoringLatinAndCyrillicCase) {
     const jet4::MemberIndex index(
         {u"UA3ABC", u"RK1ZZ", u"RK1ZZ", u"УА9ЁЖ", u"ЂЉЊЋЏ", u"Müller", u"", u"DL/p", u"ҐАНОК"});
@@ -34,6 +37,67 @@ TEST(MemberIndex, EmptyIndexAndLongKeys) {
     const jet4::MemberIndex index({longValue});
     EXPECT_TRUE(index.contains(std::u16string(300, u'ж')));
     EXPECT_FALSE(index.contains(std::u16string(299, u'ж')));
+}
+
+// Short values of the code page sit in the index's slots, others apart: both forms follow the same rule.
+TEST(MemberIndex, ValuesInSlotsAndApartMatchAlike) {
+    const jet4::MemberIndex index({u"ABCDEFGHIJK", u"ABCDEFGHIJKL", u"ЁЖИКЁЖИКЁЖИ", u"ЁЖИКЁЖИКЁЖИК", u"DL1ÄÖ",
+                                   u"JA1日本", u"€5", u"A\u0000B"s, u"R1\u0410\u0308"});
+    EXPECT_EQ(index.size(), 9u);
+    const struct {
+        std::u16string_view key;
+        bool member;
+    } cases[] = {
+        {u"abcdefghijk", true},
+        {u"abcdefghijkl", true},
+        {u"abcdefghij", false},
+        {u"abcdefghijklm", false},
+        {u"ABCDEFGHIJKM", false},
+        {u"ёжикёжикёжи", true},
+        {u"ёжикёжикёжик", true},
+        {u"ёжикёжикёж", false},
+        {u"dl1äö", true},
+        {u"DL1ÄO", false},
+        {u"ja1日本", true},
+        {u"JA1日", false},
+        {u"€5", true},
+        {u"€6", false},
+        {u"a\u0000b"sv, true},
+        {u"a\u0000"sv, false},
+        {u"r1\u0430\u0308", true},
+        {u"R1\u0430", false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(index.contains(c.key), c.member) << jet4::toUtf8(c.key);
+}
+
+// The expected count only sizes the index: far too small makes it grow (a large one while values still
+// wait in its region buffers, which then fill up before the end), far too large makes it shrink.
+TEST(MemberIndex, BuilderGrowsAndShrinksFromItsEstimate) {
+    const struct {
+        size_t values;
+        size_t expected;
+    } cases[] = {{5000, 0}, {5000, 10}, {5000, 5000}, {5000, 2000000}, {150000, 60000}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.values) + " values, " + std::to_string(c.expected) + " expected");
+        std::vector<std::u16string> values;
+        for (size_t i = 0; i < c.values; ++i)
+            values.push_back((i % 3 ? u"UA" : u"ЮA9ДЛИННЫЙПОЗЫВНОЙ") + jet4::fromUtf8(std::to_string(i)));
+        jet4::MemberIndex::Builder builder(c.expected);
+        for (const std::u16string& v : values)
+            builder.add(v);
+        builder.add(values[7]); // a duplicate changes nothing
+        const jet4::MemberIndex index = builder.finish();
+        EXPECT_EQ(index.size(), values.size());
+        EXPECT_LT(index.memoryUsage(), 64 * values.size());
+        for (const std::u16string& v : values) {
+            std::u16string lower = v;
+            for (char16_t& ch : lower)
+                ch = jet4::foldCase(ch);
+            ASSERT_TRUE(index.contains(lower)) << jet4::toUtf8(v);
+            ASSERT_FALSE(index.contains(v + u"/")) << jet4::toUtf8(v);
+        }
+    }
 }
 
 TEST(MemberIndex, ManyValuesAllFound) {

@@ -2,6 +2,7 @@
 // crash or a hang); valid forms the writer does not produce (moved rows, long definitions) read correctly.
 #include "registry/jet4/jet4_reader.h"
 #include "registry/jet4/member_index.h"
+#include "index_agreement.h"
 #include "member_file_layout.h"
 
 #include <gtest/gtest.h>
@@ -137,6 +138,10 @@ TEST(MalformedFile, PagesOfOtherTablesAndDeletedRowsAreSkipped) {
     const jet4::Table t = jet4::Database(file, u"").table(u"main");
     ASSERT_EQ(t.rowCount(), 2u);
     EXPECT_EQ(t.text(0, 0), u"RK1ZZ");
+    expectIndexAgreesWithTable(jet4::Database(foreign, u""), u"main");
+    const jet4::Database db(file, u"");
+    expectIndexAgreesWithTable(db, u"main");
+    EXPECT_FALSE(db.memberIndex(u"main", 0).contains(u"UA3ABC")) << "the deleted row";
 }
 
 TEST(MutatedFile, MovedRowIsReadThroughItsOverflowPointer) {
@@ -154,6 +159,9 @@ TEST(MutatedFile, MovedRowIsReadThroughItsOverflowPointer) {
     ASSERT_EQ(t.rowCount(), 3u);
     EXPECT_EQ(t.text(0, 0), u"UA3ABC");
     EXPECT_EQ(t.text(2, 0), u"UA3АБВ");
+    const jet4::Database db(file, u"");
+    expectIndexAgreesWithTable(db, u"main");
+    EXPECT_TRUE(db.memberIndex(u"main", 0).contains(u"ua3abc")) << "the moved row";
 }
 
 TEST(MutatedFile, MemoValuesInlineInOneRowAndInAChain) {
@@ -162,6 +170,7 @@ TEST(MutatedFile, MemoValuesInlineInOneRowAndInAChain) {
     ASSERT_EQ(t.rowCount(), 3u);
     for (size_t row = 0; row < 3; ++row)
         EXPECT_EQ(t.text(row, 0), kMemoValues[row]) << row;
+    expectIndexAgreesWithTable(jet4::Database(memoMemberFile(), u""), u"main");
 }
 
 // Only Text and Memo hold callsigns: a Binary column must not pass for a column of empty ones.
@@ -172,8 +181,11 @@ TEST(MutatedFile, MemberIndexOverTextAndMemoOnly) {
     ASSERT_EQ(bytes.columns()[0].type, jet4::ColumnType::Binary);
     ASSERT_EQ(bytes.rowCount(), 3u);
     const jet4::MemberIndex none(bytes, 0);
-    for (const char16_t* key : {u"", u"UA3ABC", u"ua3abc"})
+    const jet4::MemberIndex direct = jet4::Database(binary, u"").memberIndex(u"main", 0);
+    for (const char16_t* key : {u"", u"UA3ABC", u"ua3abc"}) {
         EXPECT_FALSE(none.contains(key)) << jet4::toUtf8(key);
+        EXPECT_FALSE(direct.contains(key)) << jet4::toUtf8(key);
+    }
 
     const jet4::MemberIndex memo(jet4::Database(memoMemberFile(), u"").table(u"main"), 0);
     EXPECT_TRUE(memo.contains(u"INLINE MEMO"));
@@ -203,6 +215,9 @@ TEST(MutatedFile, TableDefinitionContinuesOnAnotherPage) {
     EXPECT_EQ(t.columns()[0].name, u"Callsign");
     ASSERT_EQ(t.rowCount(), 3u);
     EXPECT_EQ(t.text(1, 0), u"RK1ZZ");
+    const jet4::Database db(file, u"");
+    EXPECT_EQ(db.columns(u"main")[0].name, u"Callsign");
+    expectIndexAgreesWithTable(db, u"main");
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 // Real Access files: known contents, password handling, and (natively) agreement with mdb-export.
 #include "registry/jet4/jet4_reader.h"
+#include "index_agreement.h"
 #include "test_files.h"
 
 #include <gtest/gtest.h>
@@ -146,6 +147,7 @@ TEST_P(AgreesWithMdbExport, EveryTableCellByCell) {
         }
         expected.erase(expected.begin());
         EXPECT_EQ(actual, expected) << name << " / " << jet4::toUtf8(tableName);
+        expectIndexAgreesWithTable(db, tableName);
     }
 }
 

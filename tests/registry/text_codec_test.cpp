@@ -5,9 +5,17 @@
 
 namespace {
 
+// Both decoders, which must agree; the one into a buffer takes exactly as many characters as it has room for.
 std::u16string decode(std::vector<uint8_t> stored) {
     std::u16string out;
     jet4::appendStoredText(stored.data(), stored.size(), out);
+    char16_t buffer[16];
+    size_t length = 0;
+    EXPECT_TRUE(jet4::decodeShortText(stored.data(), stored.size(), buffer, out.size(), length));
+    EXPECT_EQ(std::u16string(buffer, length), out);
+    if (!out.empty()) {
+        EXPECT_FALSE(jet4::decodeShortText(stored.data(), stored.size(), buffer, out.size() - 1, length));
+    }
     return out;
 }
 

@@ -38,6 +38,14 @@ TEST_P(WriterRoundTrip, SameCallsignsBackAndPasswordEnforced) {
     for (const std::u16string& c : expected)
         ASSERT_TRUE(index.contains(c));
     EXPECT_FALSE(index.contains(u"NOT-A-MEMBER"));
+
+    // Straight from the rows, over borrowed bytes, as the tool and the plug-in open it.
+    const jet4::MemberIndex direct =
+        jet4::Database(file.data(), file.size(), u"w52rt7jh").memberIndex(u"main", 0);
+    EXPECT_EQ(direct.size(), index.size());
+    for (const std::u16string& c : expected)
+        ASSERT_TRUE(direct.contains(c)) << jet4::toUtf8(c);
+    EXPECT_FALSE(direct.contains(u"NOT-A-MEMBER"));
 }
 
 TEST(WriterRoundTrip, EncodedPagesAreDecoded) {
@@ -49,6 +57,14 @@ TEST(WriterRoundTrip, EncodedPagesAreDecoded) {
     ASSERT_EQ(table.rowCount(), expected.size());
     for (size_t row = 0; row < expected.size(); ++row)
         ASSERT_EQ(table.text(row, 0), expected[row]);
+
+    // Borrowed bytes are decoded into a copy: the caller's stay as they were.
+    const auto before = file;
+    const jet4::MemberIndex direct =
+        jet4::Database(file.data(), file.size(), u"w52rt7jh").memberIndex(u"main", 0);
+    EXPECT_EQ(file, before);
+    for (const std::u16string& c : expected)
+        ASSERT_TRUE(direct.contains(c)) << jet4::toUtf8(c);
 }
 
 INSTANTIATE_TEST_SUITE_P(Sizes, WriterRoundTrip, testing::Values(0, 1, 3000, 100000));

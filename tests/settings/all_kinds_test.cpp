@@ -88,6 +88,7 @@ TEST(AllKinds, LoadAssignsByTypeAndSkipsTypesThatDoNotFitTheProperty) {
          [](TAllKinds& k) { k.WideLetter = L'\x0401'; }},
         {"<Band type=\"Integer\">0</Band>", true, [](TAllKinds& k) { k.Band = TBand::bd160; }},
         {"<Flag type=\"Integer\">2</Flag>", true, [](TAllKinds& k) { k.Flag = true; }},
+        {"<Flag type=\"Integer\">256</Flag>", true, unchanged},
         {"<Days type=\"Integer\">511</Days>", true, [](TAllKinds& k) { k.Days = std::bitset<8>(0xFF); }},
         {"<Ratio type=\"Float\">1" + f + "25</Ratio>", true, [](TAllKinds& k) { k.Ratio = 1.25; }},
         {"<Ratio type=\"Float\">bad</Ratio>", true, [](TAllKinds& k) { k.Ratio = kUnparsedFloat; }},

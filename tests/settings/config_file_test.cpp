@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "runtime/handles.h"
 #include "settings_files.h"
 
 namespace zvk {
@@ -83,6 +84,8 @@ TEST(Config, LoadAppliesElementsInOrderUntilOneFails) {
          Configuration("<SelectColor type=\"Integer\">255</SelectColor>"
                        "<EnableSound type=\"Integer\">0</EnableSound>"),
          true, 255, false},
+        {"sound beyond its byte is off", Configuration("<EnableSound type=\"Integer\">256</EnableSound>"),
+         true, kDefaultColor, false},
         {"negative colour", Configuration("<SelectColor type=\"Integer\">-16777211</SelectColor>"), true,
          kWindowColor, true},
         {"hexadecimal colours",
@@ -193,16 +196,42 @@ TEST(Config, WithoutANameLoadChangesNothingAndSaveWritesNothing) {
     EXPECT_TRUE(std::filesystem::is_empty(test::PathOf(folder.File(""))));
 }
 
-TEST(Config, SaveReplacesTheWholeFile) {
+// A save that stops part-way must not have cut the old file: it is never rewritten, only replaced by a
+// complete new one. A second name for the old file shows what became of it.
+TEST(Config, SaveReplacesTheWholeFileWithoutRewritingTheOldOne) {
     TempFolder folder;
     const std::string file = folder.File("configuration.xml");
     WriteConfiguration(file,
                        "<Volume type=\"Integer\">3</Volume><EnableSound type=\"Integer\">0</EnableSound>");
+    const std::string before = ReadBytes(file);
+    std::filesystem::create_hard_link(test::PathOf(file), test::PathOf(folder.File("old.xml")));
     TConfig config;
     ASSERT_TRUE(config.Load(file));
     config.EnableSound = true;
     ASSERT_TRUE(config.Save());
     EXPECT_EQ(ReadBytes(file), kWorkedExample);
+    EXPECT_EQ(ReadBytes(folder.File("old.xml")), before);
+    EXPECT_EQ(folder.Entries(), (std::set<std::string>{"configuration.xml", "old.xml"}));
+}
+
+TEST(Config, SaveThatCannotReplaceTheFileLeavesItAsItWas) {
+    TempFolder folder;
+    const std::string file = folder.File("configuration.xml");
+    WriteConfiguration(file, "<SelectColor type=\"Integer\">255</SelectColor>");
+    const std::string before = ReadBytes(file);
+    TConfig config;
+    ASSERT_TRUE(config.Load(file));
+    config.SelectColor = 1;
+    {
+        // Another program reading the file, sharing it in every way, still keeps it from being replaced.
+        const UniqueHandle reader(CreateFileW(test::PathOf(file).c_str(), GENERIC_READ,
+                                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                              OPEN_EXISTING, 0, nullptr));
+        ASSERT_TRUE(reader.valid());
+        EXPECT_FALSE(config.Save());
+    }
+    EXPECT_EQ(ReadBytes(file), before);
+    EXPECT_EQ(folder.Entries(), std::set<std::string>{"configuration.xml"});
 }
 
 TEST(Config, SaveCreatesNoFolder) {
@@ -221,6 +250,8 @@ TEST(Config, FolderInPlaceOfTheFileIsNoFile) {
     TConfig config;
     EXPECT_TRUE(config.Load(file));
     EXPECT_FALSE(config.Save());
+    EXPECT_TRUE(std::filesystem::is_directory(test::PathOf(file)));
+    EXPECT_EQ(folder.Entries(), std::set<std::string>{"configuration.xml"});
 }
 
 TEST(Config, CyrillicPathRoundTrips) {

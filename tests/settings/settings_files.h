@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <set>
 #include <string>
 
 #include "runtime/cp1251.h"
@@ -29,6 +30,14 @@ class TempFolder {
     // The path of an entry in this folder, as Windows-1251 text.
     std::string File(const std::string& name) const {
         return Cp1251FromWide((path_ / WideFromCp1251(name)).wstring());
+    }
+
+    // The names of the files and folders in this folder.
+    std::set<std::string> Entries() const {
+        std::set<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(path_))
+            names.insert(Cp1251FromWide(entry.path().filename().wstring()));
+        return names;
     }
 
   private:

@@ -8,7 +8,7 @@
 namespace zvkdb {
 
 int runInfo(const Options& options, Console& console) {
-    const std::vector<uint8_t> bytes = readWholeFile(options.file);
+    const FileBytes bytes(options.file);
     // The header alone tells the format and whether a password is set.
     const jet4::FileInfo info = jet4::probe(bytes.data(), bytes.size());
     console.out << "format: " << info.format << "\n";
@@ -16,7 +16,7 @@ int runInfo(const Options& options, Console& console) {
     if (info.encoded)
         console.out << "encoded: yes\n";
 
-    const jet4::Database database(bytes, argumentText(options.password, "the password"));
+    const jet4::Database database(bytes.data(), bytes.size(), argumentText(options.password, "the password"));
     console.out << "tables:\n";
     for (const std::u16string& name : database.tableNames())
         console.out << "  " << console.encode(name) << ": " << database.table(name).rowCount() << " rows\n";

@@ -27,14 +27,15 @@ std::string csvField(const std::string& text) {
 // NULLs are left out, as the member lookup leaves them out. Plain output is one value a line, as typed; CSV
 // records end in CRLF, as RFC 4180 has them.
 int runList(const Options& options, Console& console) {
-    const jet4::Database database = openDatabase(options.file, options.password);
-    const TableColumn found = readColumn(database, options);
-    const bool text = jet4::isText(found.table.columns()[found.column].type);
-    for (std::size_t row = 0; row < found.table.rowCount(); ++row) {
-        if (found.table.isNull(row, found.column))
+    const DatabaseFile file(options.file, options.password);
+    const ColumnRef found = findColumn(file.database(), options);
+    const jet4::Table table = file.database().table(found.table);
+    const bool text = jet4::isText(found.type);
+    for (std::size_t row = 0; row < table.rowCount(); ++row) {
+        if (table.isNull(row, found.column))
             continue;
-        const std::u16string value = text ? std::u16string(found.table.text(row, found.column))
-                                          : decodeUtf8(found.table.display(row, found.column)).value_or(u"?");
+        const std::u16string value = text ? std::u16string(table.text(row, found.column))
+                                          : decodeUtf8(table.display(row, found.column)).value_or(u"?");
         if (options.csv)
             console.out << csvField(console.encode(value)) << "\r\n";
         else

@@ -2,25 +2,7 @@
 
 #include "utf8_text.h"
 
-#include <filesystem>
-#include <fstream>
-
 namespace zvkdb {
-
-std::vector<uint8_t> readWholeFile(const std::string& utf8Path) {
-    const std::filesystem::path path = std::filesystem::u8path(utf8Path);
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error))
-        throw Failure(utf8Path + ": no such file");
-    const auto size = std::filesystem::file_size(path, error);
-    std::ifstream in(path, std::ios::binary);
-    if (error || !in)
-        throw Failure(utf8Path + ": cannot open the file");
-    std::vector<uint8_t> bytes(static_cast<std::size_t>(size));
-    if (!in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size())))
-        throw Failure(utf8Path + ": cannot read the file");
-    return bytes;
-}
 
 std::u16string argumentText(const std::string& utf8, const char* what) {
     std::optional<std::u16string> text = decodeUtf8(utf8);
@@ -29,22 +11,23 @@ std::u16string argumentText(const std::string& utf8, const char* what) {
     return std::move(*text);
 }
 
-jet4::Database openDatabase(const std::string& utf8Path, const std::string& utf8Password) {
-    return jet4::Database(readWholeFile(utf8Path), argumentText(utf8Password, "the password"));
-}
+DatabaseFile::DatabaseFile(const std::string& utf8Path, const std::string& utf8Password)
+    : bytes_(utf8Path), database_(bytes_.data(), bytes_.size(), argumentText(utf8Password, "the password")) {}
 
-TableColumn readColumn(const jet4::Database& database, const Options& options) {
-    TableColumn found{};
+ColumnRef findColumn(const jet4::Database& database, const Options& options) {
+    ColumnRef found{argumentText(options.table, "the table name"), 0, {}};
+    std::vector<jet4::Column> columns;
     try {
-        found.table = database.table(argumentText(options.table, "the table name"));
+        columns = database.columns(found.table);
     } catch (const jet4::NotFound&) {
         throw Failure(options.file + ": no table '" + options.table + "'");
     }
-    const int index = found.table.findColumn(argumentText(options.column, "the column name"));
+    const int index = jet4::findColumn(columns, argumentText(options.column, "the column name"));
     if (index < 0)
         throw Failure(options.file + ": table '" + options.table + "' has no column '" + options.column +
                       "'");
     found.column = static_cast<std::size_t>(index);
+    found.type = columns[found.column].type;
     return found;
 }
 

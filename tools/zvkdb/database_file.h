@@ -3,6 +3,7 @@
 #define ZVKDB_DATABASE_FILE_H
 
 #include "cli_options.h"
+#include "file_bytes.h"
 #include "registry/jet4/jet4_reader.h"
 
 #include <stdexcept>
@@ -17,21 +18,30 @@ class Failure : public std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-// The whole file; Failure if it cannot be read.
-std::vector<uint8_t> readWholeFile(const std::string& utf8Path);
-
 // UTF-8 text from the command line; Failure naming `what` if it is not UTF-8.
 std::u16string argumentText(const std::string& utf8, const char* what);
 
-// Opens the database with the password; jet4::WrongPassword and jet4::Error pass through.
-jet4::Database openDatabase(const std::string& utf8Path, const std::string& utf8Password);
+// A database over its file's bytes. Opening takes the password; jet4::WrongPassword and jet4::Error pass
+// through.
+class DatabaseFile {
+  public:
+    DatabaseFile(const std::string& utf8Path, const std::string& utf8Password);
+    const jet4::Database& database() const { return database_; }
+    const FileBytes& bytes() const { return bytes_; }
 
-// The table and the index of the column the options name; Failure when either is missing.
-struct TableColumn {
-    jet4::Table table;
-    std::size_t column;
+  private:
+    FileBytes bytes_;
+    jet4::Database database_;
 };
-TableColumn readColumn(const jet4::Database& database, const Options& options);
+
+// The table and column the options name, by position among the table's columns; Failure when either is
+// missing. Only the table's definition is read.
+struct ColumnRef {
+    std::u16string table;
+    std::size_t column;
+    jet4::ColumnType type;
+};
+ColumnRef findColumn(const jet4::Database& database, const Options& options);
 
 } // namespace zvkdb
 
