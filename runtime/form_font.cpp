@@ -1,5 +1,6 @@
 #include "runtime/form_font.h"
 
+#include "runtime/device_contexts.h"
 #include "runtime/exception.h"
 
 namespace zvk {
@@ -50,7 +51,7 @@ int CharacterHeight(HFONT font) {
     if (GetObjectA(font, sizeof logical, &logical) && logical.lfHeight < 0) {
         return -logical.lfHeight;
     }
-    const MemoryDc dc;
+    const UniqueMemoryDc dc(CreateCompatibleDC(nullptr));
     const SelectedObject selected(dc.get(), font);
     TEXTMETRICA metrics{};
     GetTextMetricsA(dc.get(), &metrics);

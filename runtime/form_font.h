@@ -3,7 +3,7 @@
 #pragma once
 #include <windows.h>
 
-#include "runtime/gdi_objects.h"
+#include "runtime/unique_handles.h"
 
 namespace zvk {
 

@@ -11,6 +11,13 @@ template <typename H, typename Traits> class UniqueWinHandle {
     explicit UniqueWinHandle(H handle) : handle_(handle) {}
     UniqueWinHandle(const UniqueWinHandle&) = delete;
     UniqueWinHandle& operator=(const UniqueWinHandle&) = delete;
+    UniqueWinHandle(UniqueWinHandle&& other) noexcept : handle_(other.release()) {}
+    UniqueWinHandle& operator=(UniqueWinHandle&& other) noexcept {
+        if (this != &other) {
+            reset(other.release());
+        }
+        return *this;
+    }
     ~UniqueWinHandle() { reset(); }
 
     H get() const { return handle_; }

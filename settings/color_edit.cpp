@@ -2,7 +2,8 @@
 
 #include "runtime/color.h"
 #include "runtime/exception.h"
-#include "runtime/gdi_objects.h"
+#include "runtime/device_contexts.h"
+#include "runtime/unique_handles.h"
 #include "runtime/module.h"
 #include "runtime/window_procedure.h"
 #include "settings/color_picker.h"
@@ -196,6 +197,10 @@ LRESULT TRzColorEdit::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) 
             DropDown();
             return 0;
         }
+        break;
+    case WM_NCDESTROY:
+        // Gone with its parent: nothing left to destroy.
+        (void)window_.release();
         break;
     case WM_KEYDOWN:
     case WM_CHAR:

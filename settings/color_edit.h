@@ -6,7 +6,8 @@
 #include <functional>
 #include <string>
 
-#include "runtime/window.h"
+#include "runtime/unique_handles.h"
+#include "runtime/window_class.h"
 #include "settings/palette/custom_colors.h"
 #include "settings/palette/palette_entries.h"
 

@@ -3,7 +3,8 @@
 #include "runtime/color.h"
 #include "runtime/exception.h"
 #include "runtime/form_font.h"
-#include "runtime/gdi_objects.h"
+#include "runtime/device_contexts.h"
+#include "runtime/unique_handles.h"
 #include "runtime/module.h"
 #include "runtime/window_procedure.h"
 #include "settings/palette/popup_placement.h"
@@ -139,7 +140,9 @@ LRESULT CALLBACK TRzColorPicker::WindowProc(HWND window, UINT message, WPARAM wp
             }
             return 0;
         case WM_NCDESTROY:
+            // Also when its owner goes first: nothing left to destroy.
             SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+            (void)self->popup_.release();
             break;
         }
         return DefWindowProcA(window, message, wparam, lparam);

@@ -5,7 +5,8 @@
 #include <windows.h>
 #include <string>
 
-#include "runtime/window.h"
+#include "runtime/unique_handles.h"
+#include "runtime/window_class.h"
 #include "settings/palette/custom_colors.h"
 #include "settings/palette/palette_layout.h"
 #include "settings/palette/palette_selection.h"

@@ -167,6 +167,9 @@ INT_PTR TOptionsForm::HandleMessage(UINT message, WPARAM wparam, LPARAM) {
     case WM_CLOSE: // the close box
         modalResult_ = mrCancel;
         return TRUE;
+    case WM_NCDESTROY: // also when its owner goes first
+        (void)window_.release();
+        return FALSE;
     }
     return FALSE;
 }

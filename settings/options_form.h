@@ -4,8 +4,8 @@
 #pragma once
 #include <windows.h>
 
-#include "runtime/gdi_objects.h"
-#include "runtime/window.h"
+#include "runtime/unique_handles.h"
+#include "runtime/window_class.h"
 #include "settings/color_edit.h"
 #include "settings/palette/custom_colors.h"
 

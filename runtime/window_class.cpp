@@ -1,4 +1,4 @@
-#include "runtime/window.h"
+#include "runtime/window_class.h"
 
 #include "runtime/exception.h"
 #include "runtime/module.h"
