@@ -30,15 +30,7 @@ UniqueBitmap CaptureWindows(HWND window, HWND popup) {
     const int width = all.right - all.left;
     const int height = all.bottom - all.top;
 
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    UniqueBitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    UniqueBitmap bitmap = TopDownDib(width, height);
     UniqueMemoryDc target(CreateCompatibleDC(nullptr));
     if (!bitmap || !target)
         return {};

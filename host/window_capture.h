@@ -4,6 +4,9 @@
 
 namespace brevlog {
 
+// A 32-bit top-down DIB section, for pictures read back or written out; null when GDI has none to give.
+UniqueBitmap TopDownDib(int width, int height);
+
 // Null when the window cannot be read.
 UniqueBitmap CaptureWindow(HWND window);
 

@@ -35,15 +35,6 @@ void adoptHostApplication(TPluginContext* context) {
     application.Title = title.str().substr(0, MaxTitle);
 }
 
-// Best effort: the undo of a failed run must not fail over a second error of the host.
-template <class T> void resetQuietly(std::unique_ptr<T>& global) noexcept {
-    try {
-        global.reset();
-    } catch (...) {
-        (void)global.release();
-    }
-}
-
 } // namespace
 
 HWND RunPlugin(TPluginContext* context) {
@@ -74,10 +65,10 @@ HWND RunPlugin(TPluginContext* context) {
         // undone: a later run starts clean, and release hands back the window the plug-in had before.
         const HWND owner = PluginApplication().Handle;
         const std::string message = CurrentExceptionMessage();
-        resetQuietly(Notifier);
-        resetQuietly(DataModule1);
+        Notifier.reset();
+        DataModule1.reset();
         PluginApplication().Handle = ownHandle;
-        resetQuietly(RunSession);
+        RunSession.reset();
         throw EOwnedFailure(message, owner);
     }
     FirstRunDone = true;
