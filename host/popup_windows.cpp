@@ -22,7 +22,11 @@ BOOL CALLBACK CollectTooltip(HWND window, LPARAM found) {
             SendMessageA(window, TTM_GETTEXTA, sizeof text, reinterpret_cast<LPARAM>(&tool));
             tip.text = text;
         }
-        reinterpret_cast<std::vector<VisibleTooltip>*>(found)->push_back(tip);
+        try { // called back from user32: nothing may unwind through it
+            reinterpret_cast<std::vector<VisibleTooltip>*>(found)->push_back(tip);
+        } catch (...) {
+            return FALSE;
+        }
     }
     return TRUE;
 }

@@ -9,7 +9,13 @@ ThreadWindowsDisabled::ThreadWindowsDisabled(HWND keep) : keep_(keep) {
 BOOL CALLBACK ThreadWindowsDisabled::disable(HWND window, LPARAM self) {
     auto* windows = reinterpret_cast<ThreadWindowsDisabled*>(self);
     if (window != windows->keep_ && IsWindowVisible(window) && IsWindowEnabled(window)) {
-        windows->disabled_.push_back(window);
+        // Called back from user32: nothing may unwind through it. A window that cannot be remembered
+        // is left enabled rather than left disabled for good.
+        try {
+            windows->disabled_.push_back(window);
+        } catch (...) {
+            return TRUE;
+        }
         EnableWindow(window, FALSE);
     }
     return TRUE;
