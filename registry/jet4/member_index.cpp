@@ -3,6 +3,7 @@
 #include "registry/jet4/case_fold.h"
 
 #include <algorithm>
+#include <iterator>
 #include <cstring>
 #include <limits>
 #include <stdexcept>
@@ -10,37 +11,33 @@
 namespace jet4 {
 namespace {
 
-constexpr uint32_t kLongSlot = 0xFF;
-// Bytes of a slot after its length byte.
-constexpr size_t kInlineChars = 11;
-// Buckets hold at most 3 values on average (of 5 slots): few overflow, so a miss mostly reads one line.
-constexpr size_t kValuesPerBucket = 3;
+constexpr uint64_t kLongSlot = 0xF;
+// Characters a slot holds: 4 bits of length, then 6 a character.
+constexpr size_t kInlineChars = 10;
+constexpr unsigned kCharBits = 6;
+// Buckets hold at most 6 values on average (of 8 slots): few overflow, so a miss mostly reads one line.
+constexpr size_t kValuesPerBucket = 6;
 
-// Folded letter case and Windows-1251 in one step, for the characters below U+0460 (all of its letters):
-// 0x100 | the byte of the folded character, 0 for none.
-constexpr size_t kByteTableSize = 0x460;
-constexpr std::array<uint16_t, kByteTableSize> makeFoldedByteTable() {
-    std::array<uint16_t, kByteTableSize> byteOf{};
-    for (size_t b = 0; b < kCp1251.size(); ++b)
-        if (kCp1251[b].ch < kByteTableSize)
-            byteOf[kCp1251[b].ch] = static_cast<uint16_t>(0x100 | b);
-    std::array<uint16_t, kByteTableSize> folded{};
-    for (size_t c = 0; c < kByteTableSize; ++c)
-        folded[c] = byteOf[foldCase(static_cast<char16_t>(c))];
-    return folded;
+// The 63 characters a slot holds, by their folded form: space to '@' (digits and common punctuation), the
+// small Latin letters, and "[\\]_". Code 0 is none: the value is kept apart.
+constexpr std::array<uint8_t, 256> makeCharCodes() {
+    std::array<uint8_t, 128> ofFolded{};
+    uint8_t code = 1;
+    for (char c = ' '; c <= '@'; ++c)
+        ofFolded[static_cast<unsigned char>(c)] = code++;
+    for (char c = 'a'; c <= 'z'; ++c)
+        ofFolded[static_cast<unsigned char>(c)] = code++;
+    for (char c : {'[', '\\', ']', '_'})
+        ofFolded[static_cast<unsigned char>(c)] = code++;
+    std::array<uint8_t, 256> codes{};
+    for (size_t c = 0; c < codes.size(); ++c) {
+        const char16_t f = foldCase(static_cast<char16_t>(c));
+        codes[c] = f < ofFolded.size() ? ofFolded[f] : 0;
+    }
+    return codes;
 }
-constexpr auto kFoldedByte = makeFoldedByteTable();
-
-// The byte of the folded character, or -1 when the code page has none.
-inline int foldedByte(char16_t c) {
-    if (c < kByteTableSize)
-        return kFoldedByte[c] != 0 ? kFoldedByte[c] & 0xFF : -1;
-    const char16_t f = foldCase(c);
-    for (size_t b = 0x80; b < 0xC0; ++b) // punctuation and signs above U+2000
-        if (kCp1251[b].ch == f)
-            return static_cast<int>(b);
-    return -1;
-}
+constexpr auto kCharCode = makeCharCodes();
+static_assert(kCharCode['_'] == 63, "six bits a character");
 
 inline uint64_t mix(uint64_t h) {
     h ^= h >> 33;
@@ -72,49 +69,29 @@ inline void prefetchForWrite(void* address) {
 
 namespace {
 
-// A value folded into the bytes of an inline slot, gathered in registers (slot words written and read
-// back at once would stall on the store): the length byte and the first seven bytes low, the last four
-// high. False when it is too long or has a character outside the code page.
-struct InlineKey {
-    uint64_t low;
-    uint32_t high;
-};
-
-inline bool inlineKey(std::u16string_view value, InlineKey& key) {
-    const size_t n = value.size();
+// A value folded into an inline slot; false when it is too long or has a character a slot does not hold.
+// Letter case folds in the table: no character above U+00FF folds to one below it.
+template <typename Char> inline bool inlineKey(const Char* value, size_t n, uint64_t& key) {
     if (n > kInlineChars)
         return false;
-    uint64_t low = 1 + n;
-    uint32_t high = 0;
+    uint64_t packed = 1 + n;
     for (size_t i = 0; i < n; ++i) {
-        const int b = foldedByte(value[i]);
-        if (b < 0)
+        const auto c = static_cast<std::make_unsigned_t<Char>>(value[i]);
+        const unsigned code = c < kCharCode.size() ? kCharCode[c] : 0;
+        if (code == 0)
             return false;
-        if (i < 7)
-            low |= static_cast<uint64_t>(b) << 8 * (i + 1);
-        else
-            high |= static_cast<uint32_t>(b) << 8 * (i - 7);
+        packed |= uint64_t{code} << (4 + kCharBits * i);
     }
-    key = {low, high};
+    key = packed;
     return true;
 }
 
-inline uint64_t keyHash(InlineKey key) {
-    return mix(key.low * 0x9E3779B97F4A7C15ull + key.high);
+inline bool inlineKey(std::u16string_view value, uint64_t& key) {
+    return inlineKey(value.data(), value.size(), key);
 }
 
-template <typename Slot> inline void storeKey(InlineKey key, Slot& slot) {
-    slot.w[0] = static_cast<uint32_t>(key.low);
-    slot.w[1] = static_cast<uint32_t>(key.low >> 32);
-    slot.w[2] = key.high;
-}
-
-template <typename Slot> inline uint64_t inlineHash(const Slot& slot) {
-    return keyHash({uint64_t{slot.w[1]} << 32 | slot.w[0], slot.w[2]});
-}
-
-template <typename Slot> inline bool sameSlot(const Slot& a, const Slot& b) {
-    return ((a.w[0] ^ b.w[0]) | (a.w[1] ^ b.w[1]) | (a.w[2] ^ b.w[2])) == 0;
+inline uint64_t inlineHash(uint64_t key) {
+    return mix(key);
 }
 
 // Hash of folded characters.
@@ -131,6 +108,12 @@ void foldInto(std::u16string_view value, std::u16string& out) {
         out[i] = foldCase(value[i]);
 }
 
+constexpr uint64_t kLongTagMask = 0x0FFFFFFF;
+
+inline uint64_t longSlot(uint64_t hash, uint32_t offset) {
+    return kLongSlot | (hash & kLongTagMask) << 4 | uint64_t{offset} << 32;
+}
+
 } // namespace
 
 // ---- Table ----
@@ -143,32 +126,41 @@ void MemberIndex::allocate(size_t values) {
     const size_t buckets = std::max<size_t>(1, values / kValuesPerBucket + (values % kValuesPerBucket != 0));
     if (buckets > std::numeric_limits<uint32_t>::max() / 2 || buckets > SIZE_MAX / sizeof(Bucket))
         throw std::length_error("jet4::MemberIndex: too many values");
-    // New storage, not assign(): a shrinking index must give its old capacity back.
-    if (buckets > SIZE_MAX / sizeof(Bucket) - 64)
-        throw std::length_error("jet4::MemberIndex: too many values");
+    // New storage, not a reuse: a shrinking index must give its old capacity back.
     buckets_ = detail::ZeroedArray<Bucket>(buckets);
+    overflow_ = detail::ZeroedArray<uint64_t>((buckets + 63) / 64);
     limit_ = buckets * kValuesPerBucket;
-    touched_ = 0;
-    filter_ = std::vector<uint64_t>((limit_ + 7) / 8, 0);
+    filter_ = {};
 }
 
 // Three bits of one word, all from the hash's high half as the bucket is: the word from its top bits, the
-// bits from its low ones. The filter is then written region by region along with the buckets.
+// bits from its low ones. Filled from the buckets in their order, the filter is then written in order too.
 namespace {
 inline uint64_t filterBits(uint32_t top) {
     return uint64_t{1} << (top & 63) | uint64_t{1} << (top >> 6 & 63) | uint64_t{1} << (top >> 12 & 63);
 }
 } // namespace
 
-void MemberIndex::mark(uint64_t hash) {
-    const auto top = static_cast<uint32_t>(hash >> 32);
-    filter_[static_cast<size_t>(uint64_t{top} * filter_.size() >> 32)] |= filterBits(top);
+size_t MemberIndex::filterWord(uint64_t hash) const {
+    return static_cast<size_t>((hash >> 32) * filter_.size() >> 32);
+}
+
+// Once the values are in: marked while inserting, each value would wait for one more random line.
+void MemberIndex::fillFilter() {
+    filter_ = detail::ZeroedArray<uint64_t>((limit_ + 7) / 8);
+    for (const Bucket& bucket : buckets_)
+        for (const Slot slot : bucket.slots)
+            if (slot != 0) {
+                const uint64_t hash = slotHash(slot);
+                filter_[filterWord(hash)] |= filterBits(static_cast<uint32_t>(hash >> 32));
+            }
 }
 
 bool MemberIndex::mayHold(uint64_t hash) const {
-    const auto top = static_cast<uint32_t>(hash >> 32);
-    const uint64_t bits = filterBits(top);
-    return (filter_[static_cast<size_t>(uint64_t{top} * filter_.size() >> 32)] & bits) == bits;
+    if (filter_.empty())
+        return true;
+    const uint64_t bits = filterBits(static_cast<uint32_t>(hash >> 32));
+    return (filter_[filterWord(hash)] & bits) == bits;
 }
 
 // Room for `values`, the stored values moved over.
@@ -176,72 +168,92 @@ void MemberIndex::rehash(size_t values) {
     const detail::ZeroedArray<Bucket> old = std::move(buckets_);
     allocate(std::max(values, count_));
     for (const Bucket& bucket : old)
-        for (const Slot& slot : bucket.slots)
-            if (slot.w[0] != 0) {
+        for (const Slot slot : bucket.slots)
+            if (slot != 0) {
                 const uint64_t hash = slotHash(slot);
-                size_t b = home(hash);
-                for (;;) {
-                    Bucket& into = buckets_[b];
-                    size_t s = 0;
-                    while (s < kSlotsPerBucket && into.slots[s].w[0] != 0)
-                        ++s;
-                    if (s < kSlotsPerBucket) {
-                        into.slots[s] = slot;
-                        mark(hash);
+                for (size_t b = home(hash);; b = next(b)) {
+                    Slot* free = nullptr;
+                    for (Slot& s : buckets_[b].slots)
+                        if (s == 0) {
+                            free = &s;
+                            break;
+                        }
+                    if (free != nullptr) {
+                        *free = slot;
                         break;
                     }
-                    into.overflow = 1;
-                    b = b + 1 == buckets_.size() ? 0 : b + 1;
+                    setOverflow(b);
                 }
             }
-    touched_ = buckets_.size(); // placed anywhere, not through insertSlot
 }
 
-std::u16string_view MemberIndex::longValue(const Slot& slot) const {
-    const uint32_t at = slot.w[2];
+std::u16string_view MemberIndex::longValue(Slot slot) const {
+    const auto at = static_cast<uint32_t>(slot >> 32);
     const size_t length = chars_[at] | size_t{chars_[at + 1]} << 16;
-    return std::u16string_view(chars_).substr(at + 2, length);
+    return std::u16string_view(chars_).substr(size_t{at} + 2, length);
 }
 
-uint64_t MemberIndex::slotHash(const Slot& slot) const {
-    return slot.w[0] == kLongSlot ? longHash(longValue(slot)) : inlineHash(slot);
+uint64_t MemberIndex::slotHash(Slot slot) const {
+    return (slot & 0xF) == kLongSlot ? longHash(longValue(slot)) : inlineHash(slot);
 }
 
-bool MemberIndex::insertSlot(const Slot& slot, uint64_t hash) {
+// Slots of a bucket that hold `wanted`, and the empty ones, as bit masks: one branch a bucket, not one a
+// slot, which with a random number of slots taken would mostly be mispredicted.
+namespace {
+struct SlotMasks {
+    unsigned match = 0;
+    unsigned empty = 0;
+};
+template <typename Bucket> inline SlotMasks slotMasks(const Bucket& bucket, uint64_t wanted) {
+    SlotMasks m;
+    for (size_t i = 0; i < std::size(bucket.slots); ++i) {
+        m.match |= static_cast<unsigned>(bucket.slots[i] == wanted) << i;
+        m.empty |= static_cast<unsigned>(bucket.slots[i] == 0) << i;
+    }
+    return m;
+}
+inline unsigned lowestBit(unsigned mask) {
+#if defined(__GNUC__)
+    return static_cast<unsigned>(__builtin_ctz(mask));
+#else
+    unsigned i = 0;
+    while ((mask >> i & 1) == 0)
+        ++i;
+    return i;
+#endif
+}
+} // namespace
+
+bool MemberIndex::insertSlot(Slot slot, uint64_t hash) {
     if (count_ == limit_)
         rehash(count_ * 2);
-    size_t b = home(hash);
     bool compare = true; // past a full bucket without the flag, the value cannot be further on
-    for (;;) {
+    for (size_t b = home(hash);; b = next(b)) {
         Bucket& bucket = buckets_[b];
-        for (Slot& s : bucket.slots) {
-            if (s.w[0] == 0) {
-                s = slot;
-                mark(hash);
-                ++count_;
-                touched_ = std::max(touched_, b + 1);
-                return true;
-            }
-            if (compare && sameSlot(s, slot))
-                return false;
+        const SlotMasks m = slotMasks(bucket, slot);
+        if (compare && m.match != 0)
+            return false;
+        // Slots fill from the front and are never emptied: the first empty one ends the values here.
+        if (m.empty != 0) {
+            bucket.slots[lowestBit(m.empty)] = slot;
+            ++count_;
+            return true;
         }
-        compare = compare && bucket.overflow != 0;
-        bucket.overflow = 1;
-        b = b + 1 == buckets_.size() ? 0 : b + 1;
+        compare = compare && overflows(b);
+        setOverflow(b);
     }
 }
 
 template <typename Equal> bool MemberIndex::findLong(uint64_t hash, Equal equal) const {
-    const auto tag = static_cast<uint32_t>(hash);
-    for (size_t b = home(hash);; b = b + 1 == buckets_.size() ? 0 : b + 1) {
-        const Bucket& bucket = buckets_[b];
-        for (const Slot& s : bucket.slots) {
-            if (s.w[0] == 0)
+    const uint64_t tag = kLongSlot | (hash & kLongTagMask) << 4;
+    for (size_t b = home(hash);; b = next(b)) {
+        for (const Slot s : buckets_[b].slots) {
+            if (s == 0)
                 return false;
-            if (s.w[0] == kLongSlot && s.w[1] == tag && equal(longValue(s)))
+            if ((s & 0xFFFFFFFF) == tag && equal(longValue(s)))
                 return true;
         }
-        if (bucket.overflow == 0)
+        if (!overflows(b))
             return false;
     }
 }
@@ -251,7 +263,7 @@ bool MemberIndex::insertLong(std::u16string_view folded, uint64_t hash) {
         return false;
     if (chars_.size() + 2 + folded.size() > std::numeric_limits<uint32_t>::max())
         throw std::length_error("jet4::MemberIndex: values too long");
-    const Slot slot{{kLongSlot, static_cast<uint32_t>(hash), static_cast<uint32_t>(chars_.size())}};
+    const Slot slot = longSlot(hash, static_cast<uint32_t>(chars_.size()));
     chars_.push_back(static_cast<char16_t>(folded.size() & 0xFFFF));
     chars_.push_back(static_cast<char16_t>(folded.size() >> 16));
     chars_.append(folded);
@@ -279,32 +291,25 @@ bool MemberIndex::containsLong(std::u16string_view key) const {
 bool MemberIndex::contains(std::u16string_view key) const {
     if (buckets_.empty())
         return false;
-    InlineKey folded;
-    if (!inlineKey(key, folded))
+    uint64_t wanted;
+    if (!inlineKey(key, wanted))
         return containsLong(key);
-    const uint64_t hash = keyHash(folded);
+    const uint64_t hash = inlineHash(wanted);
     const size_t first = home(hash);
     prefetch(&buckets_[first]);
     if (!mayHold(hash))
         return false;
-    Slot wanted;
-    storeKey(folded, wanted);
-    // One branch a bucket, not one a slot: the answer waits for the line as data, so that a cold lookup's
-    // miss can overlap with the next one instead of stalling behind a mispredicted compare.
-    for (size_t b = first;; b = b + 1 == buckets_.size() ? 0 : b + 1) {
-        const Bucket& bucket = buckets_[b];
-        unsigned match = 0, empty = 0;
-        for (size_t i = 0; i < kSlotsPerBucket; ++i) {
-            match |= static_cast<unsigned>(sameSlot(bucket.slots[i], wanted)) << i;
-            empty |= static_cast<unsigned>(bucket.slots[i].w[0] == 0) << i;
-        }
-        if ((match | empty) != 0 || bucket.overflow == 0)
-            return match != 0;
+    // The answer waits for the line as data, so that a cold lookup's miss can overlap with the next one
+    // instead of stalling behind a mispredicted compare.
+    for (size_t b = first;; b = next(b)) {
+        const SlotMasks m = slotMasks(buckets_[b], wanted);
+        if ((m.match | m.empty) != 0 || !overflows(b))
+            return m.match != 0;
     }
 }
 
 size_t MemberIndex::memoryUsage() const {
-    return buckets_.memoryUsage() + filter_.capacity() * sizeof(uint64_t) +
+    return buckets_.memoryUsage() + overflow_.memoryUsage() + filter_.memoryUsage() +
            chars_.capacity() * sizeof(char16_t);
 }
 
@@ -330,66 +335,42 @@ MemberIndex::MemberIndex(const std::vector<std::u16string>& values) {
 
 MemberIndex::Builder::Builder(size_t expected) {
     index_.allocate(expected);
-    // An index the caches hold anyway is written directly.
-    if (index_.buckets_.size() * sizeof(Bucket) > (size_t{1} << 20)) {
-        const size_t regions = size_t{1} << kRegionBits;
-        perRegion_ = std::min<size_t>(expected / regions + expected / regions / 4 + 64, size_t{1} << 20);
-        buffers_ = detail::ZeroedArray<Slot>(perRegion_ * regions);
-        filled_.assign(regions, 0);
-    }
 }
 
-// Each bucket is fetched a few values ahead of its insert, so that the cache misses overlap.
-void MemberIndex::Builder::insertRegion(size_t region) {
-    // A zero page is mapped for reading at its first read and copied at its first write: two faults. The
-    // region's buckets that were never written are cleared first, so that each page faults once, and
-    // then stay in the cache for the inserts.
-    const size_t begin = std::max(index_.touched_, index_.home(uint64_t{region} << (64 - kRegionBits)));
-    const size_t end = index_.home(uint64_t{region} << (64 - kRegionBits) | ~uint64_t{0} >> kRegionBits) + 1;
-    if (begin < end) {
-        std::memset(static_cast<void*>(&index_.buckets_[begin]), 0, (end - begin) * sizeof(Bucket));
-        index_.touched_ = end;
-    }
-    constexpr size_t kAhead = 16;
-    const Slot* values = &buffers_[region * perRegion_];
-    const size_t count = filled_[region];
-    for (size_t i = 0; i < count; ++i) {
-        if (i + kAhead < count)
-            prefetchForWrite(&index_.buckets_[index_.home(inlineHash(values[i + kAhead]))]);
-        index_.insertSlot(values[i], inlineHash(values[i]));
-    }
-    filled_[region] = 0;
+void MemberIndex::Builder::insertPending() {
+    const Pending& p = pending_[pendingNext_];
+    index_.insertSlot(p.slot, p.hash);
+    --pendingCount_;
 }
 
 void MemberIndex::Builder::add(std::u16string_view value) {
-    InlineKey key;
+    uint64_t key;
     if (!inlineKey(value, key)) {
         foldInto(value, scratch_);
         index_.insertLong(scratch_, longHash(scratch_));
         return;
     }
-    const uint64_t hash = keyHash(key);
-    if (perRegion_ == 0) {
-        Slot slot;
-        storeKey(key, slot);
-        index_.insertSlot(slot, hash);
-        return;
-    }
-    const size_t region = static_cast<size_t>(hash >> (64 - kRegionBits));
-    storeKey(key, buffers_[region * perRegion_ + filled_[region]]);
-    if (++filled_[region] == perRegion_)
-        insertRegion(region);
+    const uint64_t hash = inlineHash(key);
+    prefetchForWrite(&index_.buckets_[index_.home(hash)]);
+    if (pendingCount_ == kAhead)
+        insertPending();
+    pending_[pendingNext_] = {key, hash};
+    pendingNext_ = (pendingNext_ + 1) % kAhead;
+    ++pendingCount_;
 }
 
 MemberIndex MemberIndex::Builder::finish() {
-    for (size_t region = 0; region < filled_.size(); ++region)
-        insertRegion(region);
-    buffers_ = {};
-    filled_ = {};
+    // The oldest waiting value is the next one in the ring after the newest.
+    while (pendingCount_ > 0) {
+        const size_t oldest = (pendingNext_ + kAhead - pendingCount_) % kAhead;
+        index_.insertSlot(pending_[oldest].slot, pending_[oldest].hash);
+        --pendingCount_;
+    }
     // Sized from row slots, which deleted rows and duplicates inflate: give back what is far from needed.
     if (index_.limit_ > 2 * std::max<size_t>(index_.count_, kValuesPerBucket))
         index_.rehash(index_.count_);
     index_.chars_.shrink_to_fit();
+    index_.fillFilter();
     return std::move(index_);
 }
 

@@ -41,18 +41,19 @@ TEST(MemberIndex, EmptyIndexAndLongKeys) {
 
 // Short values of the code page sit in the index's slots, others apart: both forms follow the same rule.
 TEST(MemberIndex, ValuesInSlotsAndApartMatchAlike) {
-    const jet4::MemberIndex index({u"ABCDEFGHIJK", u"ABCDEFGHIJKL", u"ЁЖИКЁЖИКЁЖИ", u"ЁЖИКЁЖИКЁЖИК", u"DL1ÄÖ",
-                                   u"JA1日本", u"€5", u"A\u0000B"s, u"R1\u0410\u0308"});
-    EXPECT_EQ(index.size(), 9u);
+    const jet4::MemberIndex index({u"ABCDEFGHIJ", u"ABCDEFGHIJK", u"ЁЖИКЁЖИКЁЖИ", u"ЁЖИКЁЖИКЁЖИК", u"DL1ÄÖ",
+                                   u"JA1日本", u"€5", u"A\u0000B"s, u"R1\u0410\u0308", u"UA3{~}",
+                                   u"_[9@]/\\"});
+    EXPECT_EQ(index.size(), 11u);
     const struct {
         std::u16string_view key;
         bool member;
     } cases[] = {
+        {u"abcdefghij", true},
         {u"abcdefghijk", true},
-        {u"abcdefghijkl", true},
-        {u"abcdefghij", false},
-        {u"abcdefghijklm", false},
-        {u"ABCDEFGHIJKM", false},
+        {u"abcdefghi", false},
+        {u"abcdefghijkl", false},
+        {u"ABCDEFGHIJL", false},
         {u"ёжикёжикёжи", true},
         {u"ёжикёжикёжик", true},
         {u"ёжикёжикёж", false},
@@ -66,6 +67,10 @@ TEST(MemberIndex, ValuesInSlotsAndApartMatchAlike) {
         {u"a\u0000"sv, false},
         {u"r1\u0430\u0308", true},
         {u"R1\u0430", false},
+        {u"ua3{~}", true},
+        {u"UA3{~", false},
+        {u"_[9@]/\\", true},
+        {u"_[9@]/", false},
     };
     for (const auto& c : cases)
         EXPECT_EQ(index.contains(c.key), c.member) << jet4::toUtf8(c.key);
