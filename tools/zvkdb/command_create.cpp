@@ -2,7 +2,7 @@
 
 #include "callsign_input.h"
 #include "database_file.h"
-#include "tools/zvkdb/jet4_writer.h"
+#include "registry/jet4/writer/jet4_writer.h"
 
 #include <filesystem>
 #include <fstream>

@@ -1,6 +1,6 @@
-#include "jet4_tdef.h"
+#include "registry/jet4/writer/jet4_tdef.h"
 
-#include "jet4_text.h"
+#include "registry/jet4/writer/jet4_text.h"
 
 #include <algorithm>
 #include <stdexcept>

@@ -1,4 +1,4 @@
-#include "jet4_header.h"
+#include "registry/jet4/writer/jet4_header.h"
 
 #include "registry/jet4/rc4.h"
 

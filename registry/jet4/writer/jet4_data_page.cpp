@@ -1,4 +1,4 @@
-#include "jet4_data_page.h"
+#include "registry/jet4/writer/jet4_data_page.h"
 
 #include <algorithm>
 #include <stdexcept>

@@ -1,4 +1,4 @@
-#include "jet4_usage_map.h"
+#include "registry/jet4/writer/jet4_usage_map.h"
 
 #include <map>
 #include <stdexcept>

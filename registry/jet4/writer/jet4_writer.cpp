@@ -1,10 +1,10 @@
-#include "jet4_writer.h"
+#include "registry/jet4/writer/jet4_writer.h"
 
-#include "jet4_data_page.h"
-#include "jet4_header.h"
-#include "jet4_tdef.h"
-#include "jet4_text.h"
-#include "jet4_usage_map.h"
+#include "registry/jet4/writer/jet4_data_page.h"
+#include "registry/jet4/writer/jet4_header.h"
+#include "registry/jet4/writer/jet4_tdef.h"
+#include "registry/jet4/writer/jet4_text.h"
+#include "registry/jet4/writer/jet4_usage_map.h"
 
 #include <chrono>
 #include <cmath>

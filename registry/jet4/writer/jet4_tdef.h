@@ -1,8 +1,7 @@
 // Table definition pages (type 0x02) for tables without indexes.
-#ifndef ZVKDB_JET4_TDEF_H
-#define ZVKDB_JET4_TDEF_H
+#pragma once
 
-#include "jet4_bytes.h"
+#include "registry/jet4/writer/jet4_bytes.h"
 
 #include <string>
 
@@ -31,5 +30,3 @@ struct TableDef {
 Bytes tdefPage(const TableDef& table);
 
 } // namespace jet4::write
-
-#endif

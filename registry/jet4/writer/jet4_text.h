@@ -1,8 +1,7 @@
 // Text values as Jet 4.0 stores them in a row.
-#ifndef ZVKDB_JET4_TEXT_H
-#define ZVKDB_JET4_TEXT_H
+#pragma once
 
-#include "jet4_bytes.h"
+#include "registry/jet4/writer/jet4_bytes.h"
 
 #include <string_view>
 
@@ -16,5 +15,3 @@ Bytes encodeText(std::u16string_view text);
 Bytes utf16le(std::u16string_view text);
 
 } // namespace jet4::write
-
-#endif

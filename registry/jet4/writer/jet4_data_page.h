@@ -1,8 +1,7 @@
 // Data pages (type 0x01): a header, a row offset table growing upwards and rows packed down from the end.
-#ifndef ZVKDB_JET4_DATA_PAGE_H
-#define ZVKDB_JET4_DATA_PAGE_H
+#pragma once
 
-#include "jet4_bytes.h"
+#include "registry/jet4/writer/jet4_bytes.h"
 
 namespace jet4::write {
 
@@ -34,5 +33,3 @@ Bytes encodeRow(uint16_t columnCount, const Bytes& fixed, const std::vector<Byte
                 const std::vector<uint16_t>& nullColumns = {});
 
 } // namespace jet4::write
-
-#endif

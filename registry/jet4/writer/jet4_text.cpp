@@ -1,4 +1,4 @@
-#include "jet4_text.h"
+#include "registry/jet4/writer/jet4_text.h"
 
 #include <algorithm>
 

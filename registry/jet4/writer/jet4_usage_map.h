@@ -1,8 +1,7 @@
 // Usage maps: the rows that list the pages a table owns.
-#ifndef ZVKDB_JET4_USAGE_MAP_H
-#define ZVKDB_JET4_USAGE_MAP_H
+#pragma once
 
-#include "jet4_bytes.h"
+#include "registry/jet4/writer/jet4_bytes.h"
 
 namespace jet4::write {
 
@@ -20,5 +19,3 @@ struct UsageMap {
 UsageMap usageMap(const std::vector<uint32_t>& pages, uint32_t firstSparePage);
 
 } // namespace jet4::write
-
-#endif

@@ -1,6 +1,5 @@
 // Little-endian field writers and the page geometry every Jet 4.0 page shares.
-#ifndef ZVKDB_JET4_BYTES_H
-#define ZVKDB_JET4_BYTES_H
+#pragma once
 
 #include <cstddef>
 #include <cstdint>
@@ -47,5 +46,3 @@ inline uint32_t rowPointer(uint32_t page, uint8_t row) {
 }
 
 } // namespace jet4::write
-
-#endif
