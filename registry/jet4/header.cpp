@@ -80,14 +80,15 @@ std::u16string decodePassword(const uint8_t* page, int version) {
 Header decodeHeader(const uint8_t* data, size_t size) {
     if (data == nullptr || size <= kVersionOffset)
         throw Error("not a Jet database: the file is too short");
-    if (data[0] != 0x00 || (std::memcmp(data + 4, "Standard Jet DB", 15) != 0 &&
-                            std::memcmp(data + 4, "Standard ACE DB", 15) != 0))
+    if (data[format::kPageTypeOffset] != format::kDatabasePage ||
+        (std::memcmp(data + 4, "Standard Jet DB", 15) != 0 &&
+         std::memcmp(data + 4, "Standard ACE DB", 15) != 0))
         throw Error("not a Jet database: no Jet header on page 0");
     const int version = data[kVersionOffset];
     const char* format = formatName(version);
     if (format == nullptr)
         throw Error("unknown Jet/ACE version " + std::to_string(version));
-    const size_t pageSize = version == 0 ? 2048 : kPageSize;
+    const size_t pageSize = version == 0 ? format::kJet3PageSize : kPageSize;
     if (size < pageSize)
         throw Error("not a Jet database: page 0 is truncated");
 

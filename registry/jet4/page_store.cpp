@@ -34,7 +34,7 @@ void PageStore::open(uint32_t encodingKey) {
         throw Error("malformed file: its length, " + std::to_string(fileSize_) +
                     " bytes, is not a whole number of pages (cut short?)");
     const size_t pages = fileSize_ / kPageSize;
-    if (pages > UINT32_MAX / 256) // row pointers address 24-bit page numbers
+    if (pages > format::kMaxPageNumber) // row pointers address 24-bit page numbers
         throw Error("file too large for Jet 4");
     pageCount_ = static_cast<uint32_t>(pages);
     if (encodingKey != 0) {
@@ -55,7 +55,7 @@ ByteView PageStore::page(uint32_t number) const {
 
 ByteView PageStore::page(uint32_t number, PageType type) const {
     ByteView p = page(number);
-    if (p.u8(0) != type)
+    if (p.u8(format::kPageTypeOffset) != type)
         throw Error("malformed file: page " + std::to_string(number) + " is not of the expected type");
     return p;
 }

@@ -6,8 +6,7 @@
 namespace jet4::write {
 
 DataPage::DataPage(uint32_t ownerTdef) : page_(kPageSize, 0) {
-    page_[0] = 0x01;
-    page_[1] = 0x01;
+    putPageType(page_.data(), format::kDataPage);
     put32(&page_[4], ownerTdef);
     put16(&page_[2], static_cast<uint16_t>(freeSpace()));
 }

@@ -22,7 +22,7 @@ constexpr std::size_t kCreationDate = 0x72;
 
 Bytes headerPage(std::u16string_view password, double creationDate) {
     Bytes page(kPageSize, 0);
-    page[1] = 0x01;
+    putPageType(page.data(), format::kDatabasePage);
     std::memcpy(&page[4], "Standard Jet DB", 15);
     page[kVersion] = 0x01; // Jet 4.0
     put16(&page[kCodePage], 1252);

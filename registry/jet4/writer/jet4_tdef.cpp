@@ -41,8 +41,7 @@ Bytes tdefPage(const TableDef& table) {
     const auto variableCount = static_cast<uint16_t>(std::count_if(
         table.columns.begin(), table.columns.end(), [](const ColumnDef& c) { return c.variable; }));
     Bytes page(kHeaderSize, 0);
-    page[0] = 0x02;
-    page[1] = 0x01;
+    putPageType(page.data(), format::kTableDefPage);
     put32(&page[16], table.rowCount);
     put32(&page[20], 1); // next autonumber
     page[40] = table.system ? 0x53 : 0x4E;

@@ -34,8 +34,7 @@ UsageMap referenceMap(const std::vector<uint32_t>& pages, uint32_t firstSparePag
         Bytes& bitmap = bitmaps[slot];
         if (bitmap.empty()) {
             bitmap.assign(kPageSize, 0);
-            bitmap[0] = 0x05;
-            bitmap[1] = 0x01;
+            putPageType(bitmap.data(), format::kUsageMapPage);
         }
         setBit(&bitmap[4], page % kPagesPerBitmapPage);
     }
