@@ -1,4 +1,5 @@
 #include "registry/jet4/case_fold.h"
+#include "registry/jet4/format/header_page.h"
 #include "registry/jet4/header.h"
 #include "registry/jet4/table_builder.h"
 
@@ -70,7 +71,7 @@ namespace {
 
 Header checkedHeader(const uint8_t* data, size_t size, std::u16string_view password) {
     Header header = decodeHeader(data, size);
-    if (header.info.version != 1)
+    if (header.info.version != format::header_page::kJet4)
         throw Error(header.info.format + " files are not supported; only Jet 4 (Access 2000-2003)");
     if (!header.password.empty() && header.password != password)
         throw WrongPassword("wrong database password");
