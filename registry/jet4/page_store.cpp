@@ -7,11 +7,9 @@
 
 namespace jet4 {
 namespace {
-constexpr size_t kRowCountOffset = 12;
-constexpr size_t kRowTableOffset = 14;
-constexpr uint16_t kRowOffsetMask = 0x1FFF;
+using namespace format::data_page;
 // Slots that fit into the row table of one page at all.
-constexpr unsigned kMaxRowSlots = (kPageSize - kRowTableOffset) / 2;
+constexpr unsigned kMaxRowSlots = (kPageSize - kRowTableOffset) / kRowSlotSize;
 } // namespace
 
 PageStore::PageStore(std::vector<uint8_t> bytes, uint32_t encodingKey)
@@ -68,16 +66,16 @@ unsigned rowSlotCount(ByteView page) {
 }
 
 uint16_t rowSlotFlags(ByteView page, unsigned row) {
-    return static_cast<uint16_t>(page.u16(kRowTableOffset + 2 * row) & ~kRowOffsetMask);
+    return static_cast<uint16_t>(page.u16(rowSlotOffset(row)) & ~kRowOffsetMask);
 }
 
 ByteView rowBytes(ByteView page, unsigned row) {
     const unsigned slots = rowSlotCount(page);
     if (row >= slots)
         throw Error("malformed file: row pointer to a missing row");
-    const size_t start = page.u16(kRowTableOffset + 2 * row) & kRowOffsetMask;
-    const size_t end = row == 0 ? page.size() : page.u16(kRowTableOffset + 2 * (row - 1)) & kRowOffsetMask;
-    if (start < kRowTableOffset + 2 * slots || start >= end || end > page.size())
+    const size_t start = page.u16(rowSlotOffset(row)) & kRowOffsetMask;
+    const size_t end = row == 0 ? page.size() : page.u16(rowSlotOffset(row - 1)) & kRowOffsetMask;
+    if (start < rowSlotOffset(slots) || start >= end || end > page.size())
         throw Error("malformed file: row bounds outside its page");
     return page.sub(start, end - start);
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "registry/jet4/byte_view.h"
+#include "registry/jet4/format/data_page.h"
 #include "registry/jet4/format/page.h"
 
 #include <cstdint>
@@ -14,10 +15,9 @@ using format::kTableDefPage;
 using format::kUsageMapPage;
 using format::PageType;
 
-// Row-slot flags of a data page. A moved row's original slot holds a pointer (overflow); its new copy is
-// marked deleted so that a scan meets it only through the pointer.
-constexpr uint16_t kRowDeleted = 0x8000;
-constexpr uint16_t kRowOverflow = 0x4000;
+// Row-slot flags of a data page.
+using format::data_page::kRowDeleted;
+using format::data_page::kRowOverflow;
 
 using format::RowPointer;
 using format::rowPointer;
