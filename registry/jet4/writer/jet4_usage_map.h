@@ -5,17 +5,12 @@
 
 namespace jet4::write {
 
-// An inline map's 64-byte bitmap covers this many pages from its start page.
-constexpr uint32_t kInlineMapPages = 64 * 8;
-// Each bitmap page of a reference map covers this many pages.
-constexpr uint32_t kPagesPerBitmapPage = (kPageSize - 4) * 8;
-
 struct UsageMap {
     Bytes row;
     std::vector<Bytes> bitmapPages; // for a reference map, to be placed at firstSparePage onwards
 };
 
-// `pages` ascending. Inline when they span fewer than kInlineMapPages, else a reference map.
+// `pages` ascending. Inline when they span fewer pages than an inline map covers, else a reference map.
 UsageMap usageMap(const std::vector<uint32_t>& pages, uint32_t firstSparePage);
 
 } // namespace jet4::write
