@@ -1,6 +1,7 @@
 #include "registry/jet4/writer/jet4_header.h"
 
 #include "registry/jet4/format/header_page.h"
+#include "registry/jet4/format/text.h"
 #include "registry/jet4/rc4.h"
 
 #include <cmath>
@@ -15,7 +16,7 @@ Bytes headerPage(std::u16string_view password, double creationDate) {
     std::memcpy(&page[kEngineNameOffset], kJetEngineName, kEngineNameSize);
     page[kVersionOffset] = kJet4;
     put16(&page[kCodePageOffset], kWesternCodePage);
-    put16(&page[kSortOrderOffset], 1033);
+    put16(&page[kSortOrderOffset], format::text::kGeneralSortOrder);
     putDouble(&page[kCreationDateOffset], creationDate);
     // The encoding key stays 0: pages are not encrypted.
 

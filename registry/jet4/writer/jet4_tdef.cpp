@@ -1,6 +1,7 @@
 #include "registry/jet4/writer/jet4_tdef.h"
 
 #include "registry/jet4/format/tdef.h"
+#include "registry/jet4/format/text.h"
 #include "registry/jet4/writer/jet4_text.h"
 
 #include <algorithm>
@@ -12,8 +13,6 @@ using namespace format::tdef;
 
 namespace {
 
-constexpr uint16_t kGeneralSortOrder = 1033;
-
 void appendDescriptor(Bytes& out, const ColumnDef& column, uint16_t number) {
     using namespace format::column;
     Bytes d(kDescriptorSize, 0);
@@ -22,7 +21,7 @@ void appendDescriptor(Bytes& out, const ColumnDef& column, uint16_t number) {
     put16(&d[kVarIndexOffset], column.variable ? column.variableIndex : 0);
     put16(&d[kNumberAgainOffset], number);
     if (column.type == ColumnType::Text) {
-        put16(&d[kSortOrderOffset], kGeneralSortOrder);
+        put16(&d[kSortOrderOffset], format::text::kGeneralSortOrder);
         d[kExtFlagsOffset] = kCompressedUnicodeFlag;
     }
     d[kFlagsOffset] = static_cast<uint8_t>(kUpdatableFlag | (column.variable ? 0 : kFixedLengthFlag));

@@ -7,7 +7,7 @@
 
 namespace jet4::write {
 
-// UTF-16LE, or the compressed form (FF FE, then one byte per character) when every character lies in
+// UTF-16LE, or the compressed form (marker, then one byte per character) when every character lies in
 // U+0001..U+00FF and that is shorter. A zero byte would switch modes, hence U+0000 is never compressed.
 Bytes encodeText(std::u16string_view text);
 

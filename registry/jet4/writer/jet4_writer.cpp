@@ -1,6 +1,7 @@
 #include "registry/jet4/writer/jet4_writer.h"
 
 #include "registry/jet4/format/header_page.h"
+#include "registry/jet4/format/text.h"
 #include "registry/jet4/writer/jet4_data_page.h"
 #include "registry/jet4/writer/jet4_header.h"
 #include "registry/jet4/writer/jet4_tdef.h"
@@ -16,7 +17,7 @@ namespace {
 
 using namespace jet4::write;
 
-constexpr std::size_t kMaxCallsign = 255;
+constexpr std::size_t kMaxCallsign = format::text::kMaxTextLength;
 constexpr std::size_t kMaxPassword = format::header_page::kPasswordChars;
 
 // Fixed page numbers; the catalog must sit at page 2.
