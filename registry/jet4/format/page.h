@@ -25,6 +25,7 @@ constexpr uint8_t kPageMarker = 0x01;
 
 // A row pointer: row number in the low byte, page number in the three bytes above. Pages beyond this
 // number cannot be named.
+constexpr size_t kRowPointerSize = 4;
 constexpr uint32_t kMaxPageNumber = 0xFFFFFF;
 struct RowPointer {
     uint32_t page;
