@@ -24,6 +24,8 @@ constexpr uint32_t kInlineMapPages = kInlineBitmapSize * 8;
 constexpr size_t kFirstReferenceOffset = 1;
 constexpr size_t kReferenceSize = 4;
 constexpr size_t kReferenceSlots = 17; // as Access writes it: the row as long as an inline one
+static_assert(kFirstReferenceOffset + kReferenceSize * kReferenceSlots ==
+              kInlineBitmapOffset + kInlineBitmapSize);
 constexpr size_t kBitmapPageDataOffset = 4;
 constexpr uint32_t kPagesPerBitmapPage = (kPageSize - kBitmapPageDataOffset) * 8;
 
