@@ -1,4 +1,6 @@
 #include "registry/jet4/case_fold.h"
+#include "registry/jet4/format/catalog.h"
+#include "registry/jet4/format/header_page.h"
 #include "registry/jet4/header.h"
 #include "registry/jet4/table_builder.h"
 
@@ -6,11 +8,6 @@
 
 namespace jet4 {
 namespace {
-
-constexpr uint32_t kCatalogPage = 2;
-constexpr int kLocalTable = 1;
-constexpr uint32_t kSystemObjectFlags = 0x80000002;
-constexpr uint32_t kTableDefPageMask = 0x00FFFFFF;
 
 struct CatalogEntry {
     std::u16string name;
@@ -26,7 +23,7 @@ int32_t fixedValue(const Table& t, size_t row, int col) {
 
 // Local tables from MSysObjects, read through its own table definition.
 std::vector<CatalogEntry> readCatalog(const PageStore& pages) {
-    TableDef def = readTableDef(pages, kCatalogPage);
+    TableDef def = readTableDef(pages, format::catalog::kTableDefPage);
     std::vector<ColumnDef> wanted;
     for (const char16_t* name : {u"Id", u"Name", u"Type", u"Flags"})
         for (const ColumnDef& c : def.columns)
@@ -43,12 +40,13 @@ std::vector<CatalogEntry> readCatalog(const PageStore& pages) {
 
     std::vector<CatalogEntry> entries;
     for (size_t row = 0; row < catalog.rowCount(); ++row) {
-        if (catalog.isNull(row, 0) || fixedValue(catalog, row, 2) != kLocalTable)
+        if (catalog.isNull(row, 0) || fixedValue(catalog, row, 2) != format::catalog::kLocalTable)
             continue;
         const auto flags = static_cast<uint32_t>(fixedValue(catalog, row, 3));
-        entries.push_back({std::u16string(catalog.text(row, 1)),
-                           static_cast<uint32_t>(fixedValue(catalog, row, 0)) & kTableDefPageMask,
-                           (flags & kSystemObjectFlags) != 0});
+        entries.push_back(
+            {std::u16string(catalog.text(row, 1)),
+             static_cast<uint32_t>(fixedValue(catalog, row, 0)) & format::catalog::kTableDefPageMask,
+             (flags & format::catalog::kSystemObjectFlags) != 0});
     }
     return entries;
 }
@@ -70,7 +68,7 @@ namespace {
 
 Header checkedHeader(const uint8_t* data, size_t size, std::u16string_view password) {
     Header header = decodeHeader(data, size);
-    if (header.info.version != 1)
+    if (header.info.version != format::header_page::kJet4)
         throw Error(header.info.format + " files are not supported; only Jet 4 (Access 2000-2003)");
     if (!header.password.empty() && header.password != password)
         throw WrongPassword("wrong database password");

@@ -1,19 +1,16 @@
 #include "registry/jet4/header.h"
 
+#include "registry/jet4/format/header_page.h"
 #include "registry/jet4/rc4.h"
 
 #include <cmath>
 #include <cstring>
 
 namespace jet4 {
-namespace {
 
-constexpr size_t kVersionOffset = 0x14;
-constexpr size_t kMaskedOffset = 0x18;
-constexpr size_t kEncodingKeyOffset = 0x3E;
-constexpr size_t kPasswordOffset = 0x42;
-constexpr size_t kCreationDateOffset = 0x72;
-constexpr uint8_t kHeaderKey[4] = {0xC7, 0xDA, 0x39, 0x6B};
+using namespace format::header_page;
+
+namespace {
 
 const char* formatName(int version) {
     switch (version) {
@@ -52,8 +49,8 @@ uint32_t passwordMask(const uint8_t* page) {
 
 std::u16string decodePassword(const uint8_t* page, int version) {
     std::u16string password;
-    if (version == 0) {
-        for (size_t i = 0; i + 1 < 20; i += 2) {
+    if (version == kJet3) {
+        for (size_t i = 0; i + 1 < kJet3PasswordSize; i += 2) {
             char16_t c = static_cast<char16_t>(page[kPasswordOffset + i]);
             if (c == 0)
                 break;
@@ -61,7 +58,7 @@ std::u16string decodePassword(const uint8_t* page, int version) {
         }
         return password;
     }
-    uint8_t bytes[40];
+    uint8_t bytes[kPasswordSize];
     std::memcpy(bytes, page + kPasswordOffset, sizeof bytes);
     const uint32_t mask = passwordMask(page);
     for (size_t i = 0; i < sizeof bytes; ++i)
@@ -80,20 +77,22 @@ std::u16string decodePassword(const uint8_t* page, int version) {
 Header decodeHeader(const uint8_t* data, size_t size) {
     if (data == nullptr || size <= kVersionOffset)
         throw Error("not a Jet database: the file is too short");
-    if (data[0] != 0x00 || (std::memcmp(data + 4, "Standard Jet DB", 15) != 0 &&
-                            std::memcmp(data + 4, "Standard ACE DB", 15) != 0))
+    if (data[format::kPageTypeOffset] != format::kDatabasePage ||
+        (std::memcmp(data + kEngineNameOffset, kJetEngineName, kEngineNameSize) != 0 &&
+         std::memcmp(data + kEngineNameOffset, kAceEngineName, kEngineNameSize) != 0))
         throw Error("not a Jet database: no Jet header on page 0");
     const int version = data[kVersionOffset];
     const char* format = formatName(version);
     if (format == nullptr)
         throw Error("unknown Jet/ACE version " + std::to_string(version));
-    const size_t pageSize = version == 0 ? 2048 : kPageSize;
+    const size_t pageSize = version == kJet3 ? format::kJet3PageSize : kPageSize;
     if (size < pageSize)
         throw Error("not a Jet database: page 0 is truncated");
 
     uint8_t page[kPageSize];
     std::memcpy(page, data, pageSize);
-    rc4Apply(kHeaderKey, sizeof kHeaderKey, page + kMaskedOffset, version == 0 ? 126 : 128);
+    rc4Apply(kMaskKey, sizeof kMaskKey, page + kMaskedOffset,
+             version == kJet3 ? kJet3MaskedSize : kMaskedSize);
 
     Header header;
     header.info.version = version;

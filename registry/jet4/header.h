@@ -1,6 +1,7 @@
 // Page 0 of a Jet/ACE file: format, encoding key and the database password.
 #pragma once
 
+#include "registry/jet4/format/page.h"
 #include "registry/jet4/jet4_reader.h"
 
 #include <cstddef>
@@ -9,7 +10,7 @@
 
 namespace jet4 {
 
-constexpr size_t kPageSize = 4096;
+using format::kPageSize;
 
 struct Header {
     FileInfo info;

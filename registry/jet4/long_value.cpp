@@ -1,15 +1,15 @@
 #include "registry/jet4/long_value.h"
 
+#include "registry/jet4/format/long_value.h"
+
 #include <set>
 #include <utility>
 
 namespace jet4 {
-namespace {
 
-constexpr size_t kHeaderSize = 12;
-constexpr uint32_t kTypeMask = 0xC0000000;
-constexpr uint32_t kInline = 0x80000000;
-constexpr uint32_t kSingleRow = 0x40000000;
+using namespace format::long_value;
+
+namespace {
 
 ByteView lvalRow(const PageStore& pages, uint32_t pointer) {
     const RowPointer at = rowPointer(pointer);
@@ -22,7 +22,7 @@ void readLongValue(const PageStore& pages, ByteView field, MemoryBudget& budget,
     out.clear();
     if (field.size() < kHeaderSize)
         throw Error("malformed file: long value header too short");
-    const uint32_t word = field.u32(0);
+    const uint32_t word = field.u32(kLengthOffset);
     const size_t length = word & ~kTypeMask;
     if (length > pages.fileSize())
         throw Error("malformed file: long value larger than the file");
@@ -34,22 +34,22 @@ void readLongValue(const PageStore& pages, ByteView field, MemoryBudget& budget,
         const ByteView data = field.sub(kHeaderSize, length);
         out.assign(data.data(), data.data() + data.size());
     } else if (type == kSingleRow) {
-        const ByteView row = lvalRow(pages, field.u32(4));
+        const ByteView row = lvalRow(pages, field.u32(kRowPointerOffset));
         const ByteView data = row.sub(0, length);
         out.assign(data.data(), data.data() + data.size());
-    } else if (type == 0) {
+    } else if (type == kRowChain) {
         // Each row starts with the pointer to the next one; every step must add data, so the walk ends.
         std::set<uint32_t> seen;
-        uint32_t pointer = field.u32(4);
+        uint32_t pointer = field.u32(kRowPointerOffset);
         while (out.size() < length) {
             if (pointer == 0 || !seen.insert(pointer).second)
                 throw Error("malformed file: long value chain broken or cyclic");
             const ByteView row = lvalRow(pages, pointer);
-            if (row.size() <= 4)
+            if (row.size() <= kChainDataOffset)
                 throw Error("malformed file: empty long value row");
-            const size_t take = std::min(row.size() - 4, length - out.size());
-            out.insert(out.end(), row.data() + 4, row.data() + 4 + take);
-            pointer = row.u32(0);
+            const size_t take = std::min(row.size() - kChainDataOffset, length - out.size());
+            out.insert(out.end(), row.data() + kChainDataOffset, row.data() + kChainDataOffset + take);
+            pointer = row.u32(kChainNextOffset);
         }
     } else {
         throw Error("malformed file: unknown long value type");

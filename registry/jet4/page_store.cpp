@@ -7,11 +7,9 @@
 
 namespace jet4 {
 namespace {
-constexpr size_t kRowCountOffset = 12;
-constexpr size_t kRowTableOffset = 14;
-constexpr uint16_t kRowOffsetMask = 0x1FFF;
+using namespace format::data_page;
 // Slots that fit into the row table of one page at all.
-constexpr unsigned kMaxRowSlots = (kPageSize - kRowTableOffset) / 2;
+constexpr unsigned kMaxRowSlots = (kPageSize - kRowTableOffset) / kRowSlotSize;
 } // namespace
 
 PageStore::PageStore(std::vector<uint8_t> bytes, uint32_t encodingKey)
@@ -34,7 +32,7 @@ void PageStore::open(uint32_t encodingKey) {
         throw Error("malformed file: its length, " + std::to_string(fileSize_) +
                     " bytes, is not a whole number of pages (cut short?)");
     const size_t pages = fileSize_ / kPageSize;
-    if (pages > UINT32_MAX / 256) // row pointers address 24-bit page numbers
+    if (pages > format::kMaxPageNumber) // row pointers address 24-bit page numbers
         throw Error("file too large for Jet 4");
     pageCount_ = static_cast<uint32_t>(pages);
     if (encodingKey != 0) {
@@ -55,7 +53,7 @@ ByteView PageStore::page(uint32_t number) const {
 
 ByteView PageStore::page(uint32_t number, PageType type) const {
     ByteView p = page(number);
-    if (p.u8(0) != type)
+    if (p.u8(format::kPageTypeOffset) != type)
         throw Error("malformed file: page " + std::to_string(number) + " is not of the expected type");
     return p;
 }
@@ -68,16 +66,16 @@ unsigned rowSlotCount(ByteView page) {
 }
 
 uint16_t rowSlotFlags(ByteView page, unsigned row) {
-    return static_cast<uint16_t>(page.u16(kRowTableOffset + 2 * row) & ~kRowOffsetMask);
+    return static_cast<uint16_t>(page.u16(rowSlotOffset(row)) & ~kRowOffsetMask);
 }
 
 ByteView rowBytes(ByteView page, unsigned row) {
     const unsigned slots = rowSlotCount(page);
     if (row >= slots)
         throw Error("malformed file: row pointer to a missing row");
-    const size_t start = page.u16(kRowTableOffset + 2 * row) & kRowOffsetMask;
-    const size_t end = row == 0 ? page.size() : page.u16(kRowTableOffset + 2 * (row - 1)) & kRowOffsetMask;
-    if (start < kRowTableOffset + 2 * slots || start >= end || end > page.size())
+    const size_t start = page.u16(rowSlotOffset(row)) & kRowOffsetMask;
+    const size_t end = row == 0 ? page.size() : page.u16(rowSlotOffset(row - 1)) & kRowOffsetMask;
+    if (start < rowSlotOffset(slots) || start >= end || end > page.size())
         throw Error("malformed file: row bounds outside its page");
     return page.sub(start, end - start);
 }

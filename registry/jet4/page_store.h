@@ -2,27 +2,25 @@
 #pragma once
 
 #include "registry/jet4/byte_view.h"
+#include "registry/jet4/format/data_page.h"
+#include "registry/jet4/format/page.h"
 
 #include <cstdint>
 #include <vector>
 
 namespace jet4 {
 
-enum PageType : uint8_t { kDataPage = 0x01, kTableDefPage = 0x02, kUsageMapPage = 0x05 };
+using format::kDataPage;
+using format::kTableDefPage;
+using format::kUsageMapPage;
+using format::PageType;
 
-// Row-slot flags of a data page. A moved row's original slot holds a pointer (overflow); its new copy is
-// marked deleted so that a scan meets it only through the pointer.
-constexpr uint16_t kRowDeleted = 0x8000;
-constexpr uint16_t kRowOverflow = 0x4000;
+// Row-slot flags of a data page.
+using format::data_page::kRowDeleted;
+using format::data_page::kRowOverflow;
 
-// Row pointer as stored in the file: low byte row number, upper three bytes page number.
-struct RowPointer {
-    uint32_t page;
-    unsigned row;
-};
-inline RowPointer rowPointer(uint32_t value) {
-    return {value >> 8, value & 0xFFu};
-}
+using format::RowPointer;
+using format::rowPointer;
 
 class PageStore {
   public:

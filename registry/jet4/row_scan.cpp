@@ -10,15 +10,15 @@ constexpr int kMaxOverflowHops = 8;
 
 ByteView followOverflow(const PageStore& pages, const TableDef& table, ByteView pointer) {
     for (int hop = 0; hop < kMaxOverflowHops; ++hop) {
-        if (pointer.size() < 4)
+        // The moved row's old slot holds just a row pointer to it.
+        if (pointer.size() < format::kRowPointerSize)
             throw Error("malformed file: overflow row pointer too short");
-        const unsigned row = pointer.u8(0);
-        const uint32_t number = pointer.u24(1);
-        const ByteView page = pages.page(number);
+        const RowPointer at = rowPointer(pointer.u32(0));
+        const ByteView page = pages.page(at.page);
         if (!ownedDataPage(page, table.page))
             throw Error("malformed file: overflow row on a page of another table");
-        const ByteView target = rowBytes(page, row);
-        if ((rowSlotFlags(page, row) & kRowOverflow) == 0)
+        const ByteView target = rowBytes(page, at.row);
+        if ((rowSlotFlags(page, at.row) & kRowOverflow) == 0)
             return target;
         pointer = target;
     }

@@ -6,10 +6,10 @@
 
 namespace jet4 {
 
-constexpr size_t kOwnerOffset = 4;
+using format::data_page::kOwnerOffset;
 
 inline bool ownedDataPage(ByteView page, uint32_t tdef) {
-    return page.u8(0) == kDataPage && page.u32(kOwnerOffset) == tdef;
+    return page.u8(format::kPageTypeOffset) == kDataPage && page.u32(kOwnerOffset) == tdef;
 }
 
 // The row an overflow pointer leads to.

@@ -22,6 +22,8 @@ struct SlotCount {
 
 // Row slots and row bytes of the table's pages: an upper bound of its live rows, read from page headers.
 SlotCount countSlots(const PageStore& pages, const TableDef& def) {
+    using format::data_page::kRowOffsetMask;
+    using format::data_page::rowSlotOffset;
     SlotCount count;
     for (uint32_t number : usageMapPages(pages, def.ownedPagesMap)) {
         const ByteView page = pages.page(number);
@@ -30,7 +32,9 @@ SlotCount countSlots(const PageStore& pages, const TableDef& def) {
         const unsigned n = rowSlotCount(page);
         count.slots += n;
         count.rowBytes +=
-            n == 0 ? 0 : page.size() - std::min<size_t>(page.size(), page.u16(14 + 2 * (n - 1)) & 0x1FFF);
+            n == 0 ? 0
+                   : page.size() -
+                         std::min<size_t>(page.size(), page.u16(rowSlotOffset(n - 1)) & kRowOffsetMask);
     }
     return count;
 }

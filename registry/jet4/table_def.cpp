@@ -1,21 +1,16 @@
 #include "registry/jet4/table_def.h"
 
+#include "registry/jet4/format/tdef.h"
 #include "registry/jet4/header.h"
 
 #include <algorithm>
 
 namespace jet4 {
-namespace {
 
-constexpr size_t kNextPageOffset = 4;
-constexpr size_t kContinuationDataOffset = 8;
-constexpr size_t kNumColumnsOffset = 45;
-constexpr size_t kNumRealIndexesOffset = 51;
-constexpr size_t kOwnedPagesOffset = 55;
-constexpr size_t kIndexEntriesOffset = 63;
-constexpr size_t kRealIndexEntrySize = 12;
-constexpr size_t kColumnDescriptorSize = 25;
-constexpr uint8_t kFixedLengthFlag = 0x01;
+using namespace format::tdef;
+namespace column = format::column;
+
+namespace {
 
 std::vector<uint8_t> loadDefinitionBuffer(const PageStore& pages, uint32_t first) {
     std::vector<uint8_t> buffer;
@@ -71,33 +66,33 @@ TableDef readTableDef(const PageStore& pages, uint32_t page) {
     // Counts are bounded by the buffer before anything is sized from them.
     if (numRealIndexes > buffer.size() / kRealIndexEntrySize)
         throw Error("malformed file: absurd index count in a table definition");
-    size_t pos = kIndexEntriesOffset + numRealIndexes * kRealIndexEntrySize;
-    if (numColumns > (buffer.size() - std::min(pos, buffer.size())) / kColumnDescriptorSize)
+    size_t pos = kRealIndexEntriesOffset + numRealIndexes * kRealIndexEntrySize;
+    if (numColumns > (buffer.size() - std::min(pos, buffer.size())) / column::kDescriptorSize)
         throw Error("malformed file: absurd column count in a table definition");
 
     table.columns.resize(numColumns);
     for (ColumnDef& c : table.columns) {
-        const ByteView d = def.sub(pos, kColumnDescriptorSize);
-        c.column.type = static_cast<ColumnType>(d.u8(0));
-        c.column.number = d.u16(5);
-        c.varIndex = d.u16(7);
-        c.column.fixedLength = (d.u8(15) & kFixedLengthFlag) != 0;
-        c.fixedOffset = d.u16(21);
-        c.column.length = d.u16(23);
+        const ByteView d = def.sub(pos, column::kDescriptorSize);
+        c.column.type = static_cast<ColumnType>(d.u8(column::kTypeOffset));
+        c.column.number = d.u16(column::kNumberOffset);
+        c.varIndex = d.u16(column::kVarIndexOffset);
+        c.column.fixedLength = (d.u8(column::kFlagsOffset) & column::kFixedLengthFlag) != 0;
+        c.fixedOffset = d.u16(column::kFixedDataOffset);
+        c.column.length = d.u16(column::kLengthOffset);
         if (c.column.type == ColumnType::Numeric) {
-            c.column.precision = d.u8(11);
-            c.column.scale = d.u8(12);
+            c.column.precision = d.u8(column::kPrecisionOffset);
+            c.column.scale = d.u8(column::kScaleOffset);
         }
-        c.dataSize = fixedDataSize(c.column.type, d.u16(23));
+        c.dataSize = fixedDataSize(c.column.type, d.u16(column::kLengthOffset));
         table.hasVariableColumns |= !c.column.fixedLength;
-        pos += kColumnDescriptorSize;
+        pos += column::kDescriptorSize;
     }
     for (ColumnDef& c : table.columns) {
         const size_t length = def.u16(pos);
-        const ByteView name = def.sub(pos + 2, length);
+        const ByteView name = def.sub(pos + kNameLengthSize, length);
         for (size_t i = 0; i + 1 < length; i += 2)
             c.column.name.push_back(static_cast<char16_t>(name.u16(i)));
-        pos += 2 + length;
+        pos += kNameLengthSize + length;
     }
     std::stable_sort(table.columns.begin(), table.columns.end(), [](const ColumnDef& a, const ColumnDef& b) {
         return a.column.number < b.column.number;

@@ -1,24 +1,28 @@
 #include "registry/jet4/text_codec.h"
 
+#include "registry/jet4/format/text.h"
+
 #include <cstring>
 #include <optional>
 
 namespace jet4 {
 
+using namespace format::text;
+
 void appendStoredText(const uint8_t* data, size_t size, std::u16string& out) {
-    if (size >= 2 && data[0] == 0xFF && data[1] == 0xFE) {
+    if (isCompressed(data, size)) {
         // Compressed: one byte per Latin-1 character; a zero byte toggles to UCS-2 and back.
-        if (std::memchr(data + 2, 0, size - 2) == nullptr) {
+        if (std::memchr(data + kCompressedMarkerSize, kModeSwitch, size - kCompressedMarkerSize) == nullptr) {
             const size_t at = out.size();
-            out.resize(at + size - 2);
-            for (size_t k = 2; k < size; ++k)
-                out[at + k - 2] = data[k];
+            out.resize(at + size - kCompressedMarkerSize);
+            for (size_t k = kCompressedMarkerSize; k < size; ++k)
+                out[at + k - kCompressedMarkerSize] = data[k];
             return;
         }
         bool compressed = true;
-        size_t i = 2;
+        size_t i = kCompressedMarkerSize;
         while (i < size) {
-            if (data[i] == 0) {
+            if (data[i] == kModeSwitch) {
                 compressed = !compressed;
                 ++i;
             } else if (compressed) {
@@ -42,22 +46,24 @@ void appendStoredText(const uint8_t* data, size_t size, std::u16string& out) {
 
 bool decodeShortText(const uint8_t* data, size_t size, char16_t* out, size_t capacity, size_t& length) {
     size_t n = 0;
-    if (size >= 2 && data[0] == 0xFF && data[1] == 0xFE) {
+    if (isCompressed(data, size)) {
         // Nearly always one byte a character throughout: widened in one tight loop.
-        if (size - 2 <= capacity) {
-            while (n < size - 2 && data[2 + n] != 0) {
-                out[n] = data[2 + n];
+        const uint8_t* chars = data + kCompressedMarkerSize;
+        const size_t count = size - kCompressedMarkerSize;
+        if (count <= capacity) {
+            while (n < count && chars[n] != kModeSwitch) {
+                out[n] = chars[n];
                 ++n;
             }
-            if (n == size - 2) {
+            if (n == count) {
                 length = n;
                 return true;
             }
             n = 0;
         }
         bool compressed = true;
-        for (size_t i = 2; i < size;) {
-            if (data[i] == 0) {
+        for (size_t i = kCompressedMarkerSize; i < size;) {
+            if (data[i] == kModeSwitch) {
                 compressed = !compressed;
                 ++i;
                 continue;

@@ -1,16 +1,14 @@
 #include "registry/jet4/usage_map.h"
 
-#include "registry/jet4/header.h"
+#include "registry/jet4/format/usage_map.h"
 
 #include <algorithm>
 
 namespace jet4 {
-namespace {
 
-constexpr uint8_t kInlineMap = 0;
-constexpr uint8_t kReferenceMap = 1;
-constexpr size_t kMapPageBitmapOffset = 4;
-constexpr uint64_t kPagesPerMapPage = (kPageSize - kMapPageBitmapOffset) * 8;
+using namespace format::usage_map;
+
+namespace {
 
 void addSetBits(const PageStore& pages, ByteView bitmap, uint64_t firstPage, std::vector<uint32_t>& out) {
     for (size_t i = 0; i < bitmap.size(); ++i) {
@@ -34,18 +32,20 @@ std::vector<uint32_t> usageMapPages(const PageStore& pages, uint32_t pointer) {
     const RowPointer at = rowPointer(pointer);
     const ByteView map = rowBytes(pages.page(at.page, kDataPage), at.row);
     std::vector<uint32_t> out;
-    switch (map.u8(0)) {
-    case kInlineMap:
-        addSetBits(pages, map.sub(5, map.size() - std::min<size_t>(5, map.size())), map.u32(1), out);
+    switch (map.u8(kTypeOffset)) {
+    case kInline:
+        addSetBits(pages,
+                   map.sub(kInlineBitmapOffset, map.size() - std::min(kInlineBitmapOffset, map.size())),
+                   map.u32(kStartPageOffset), out);
         break;
-    case kReferenceMap:
-        for (size_t k = 0; 1 + 4 * k + 4 <= map.size(); ++k) {
-            const uint32_t mapPage = map.u32(1 + 4 * k);
+    case kReference:
+        for (size_t k = 0; kFirstReferenceOffset + kReferenceSize * (k + 1) <= map.size(); ++k) {
+            const uint32_t mapPage = map.u32(kFirstReferenceOffset + kReferenceSize * k);
             if (mapPage == 0)
                 continue;
             const ByteView bitmap = pages.page(mapPage, kUsageMapPage);
-            addSetBits(pages, bitmap.sub(kMapPageBitmapOffset, bitmap.size() - kMapPageBitmapOffset),
-                       k * kPagesPerMapPage, out);
+            addSetBits(pages, bitmap.sub(kBitmapPageDataOffset, bitmap.size() - kBitmapPageDataOffset),
+                       k * uint64_t{kPagesPerBitmapPage}, out);
         }
         break;
     default:

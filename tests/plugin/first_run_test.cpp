@@ -7,7 +7,7 @@
 #include "runtime/cp1251.h"
 #include "settings/config.h"
 #include "temp_folder.h"
-#include "tools/zvkdb/jet4_writer.h"
+#include "registry/jet4/writer/jet4_writer.h"
 
 using namespace zvk;
 using testing_support::TempFolder;

@@ -8,7 +8,7 @@
 #include "runtime/exception.h"
 #include "temp_folder.h"
 #include "tests/registry/member_file_layout.h"
-#include "tools/zvkdb/jet4_writer.h"
+#include "registry/jet4/writer/jet4_writer.h"
 
 using namespace zvk;
 using testing_support::TempFolder;

@@ -9,7 +9,7 @@
 #include "plugin/lifecycle.h"
 #include "settings/config.h"
 #include "temp_folder.h"
-#include "tools/zvkdb/jet4_writer.h"
+#include "registry/jet4/writer/jet4_writer.h"
 
 namespace testing_support {
 

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "page_builder.h"
-#include "tools/zvkdb/jet4_writer.h"
+#include "registry/jet4/writer/jet4_writer.h"
 
 #include <algorithm>
 #include <string>

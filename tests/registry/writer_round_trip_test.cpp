@@ -1,7 +1,7 @@
 // Files from the zvkdb writer read back unchanged, at the sizes the plug-in meets.
 #include "registry/jet4/jet4_reader.h"
 #include "registry/jet4/member_index.h"
-#include "tools/zvkdb/jet4_writer.h"
+#include "registry/jet4/writer/jet4_writer.h"
 #include "encode_file.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 // The writer's database header compared with one Access wrote, and the limits it enforces.
 #include "temp_dir.h"
-#include "tools/zvkdb/jet4_writer.h"
+#include "registry/jet4/writer/jet4_writer.h"
 #include "registry/jet4/rc4.h"
 
 #include <gtest/gtest.h>

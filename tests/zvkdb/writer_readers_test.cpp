@@ -3,7 +3,7 @@
 #include "temp_dir.h"
 #include "utf8.h"
 #include "registry/jet4/jet4_reader.h"
-#include "tools/zvkdb/jet4_writer.h"
+#include "registry/jet4/writer/jet4_writer.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -2,7 +2,8 @@
 
 #include "callsign_input.h"
 #include "database_file.h"
-#include "tools/zvkdb/jet4_writer.h"
+#include "registry/jet4/format/header_page.h"
+#include "registry/jet4/writer/jet4_writer.h"
 
 #include <filesystem>
 #include <fstream>
@@ -17,7 +18,7 @@ int runCreate(const Options& options, Console& console) {
     if (std::filesystem::exists(path, error) && !options.force)
         throw Failure(options.file + " exists; give --force to replace it");
     const std::u16string password = argumentText(options.password, "the password");
-    if (password.size() > 20)
+    if (password.size() > jet4::format::header_page::kPasswordChars)
         throw Failure("the password is longer than 20 characters");
 
     const std::string input((std::istreambuf_iterator<char>(console.in)), std::istreambuf_iterator<char>());

@@ -18,7 +18,7 @@
 #include "host/sample_log.h"
 #include "plugin/lifecycle.h"
 #include "settings/config.h"
-#include "tools/zvkdb/jet4_writer.h"
+#include "registry/jet4/writer/jet4_writer.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include "registry/jet4/jet4_reader.h"
 #include "registry/jet4/member_index.h"
 #include "tools/zvkdb/file_bytes.h"
-#include "tools/zvkdb/jet4_writer.h"
+#include "registry/jet4/writer/jet4_writer.h"
 
 #include <fcntl.h>
 #include <malloc.h>

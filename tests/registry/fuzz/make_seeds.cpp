@@ -1,7 +1,7 @@
 // Writes the fuzzer's seed corpus: small member files from the zvkdb writer (one altered to hold
 // Memo values) in the zero-run form. Run once;
 // the output is committed.
-#include "tools/zvkdb/jet4_writer.h"
+#include "registry/jet4/writer/jet4_writer.h"
 #include "member_file_layout.h"
 #include "zero_runs.h"
 

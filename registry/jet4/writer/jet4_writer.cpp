@@ -1,10 +1,13 @@
-#include "jet4_writer.h"
+#include "registry/jet4/writer/jet4_writer.h"
 
-#include "jet4_data_page.h"
-#include "jet4_header.h"
-#include "jet4_tdef.h"
-#include "jet4_text.h"
-#include "jet4_usage_map.h"
+#include "registry/jet4/format/catalog.h"
+#include "registry/jet4/format/header_page.h"
+#include "registry/jet4/format/text.h"
+#include "registry/jet4/writer/jet4_data_page.h"
+#include "registry/jet4/writer/jet4_header.h"
+#include "registry/jet4/writer/jet4_tdef.h"
+#include "registry/jet4/writer/jet4_text.h"
+#include "registry/jet4/writer/jet4_usage_map.h"
 
 #include <chrono>
 #include <cmath>
@@ -14,13 +17,14 @@ namespace jet4 {
 namespace {
 
 using namespace jet4::write;
+using namespace format::catalog;
 
-constexpr std::size_t kMaxCallsign = 255;
-constexpr std::size_t kMaxPassword = 20;
+constexpr std::size_t kMaxCallsign = format::text::kMaxTextLength;
+constexpr std::size_t kMaxPassword = format::header_page::kPasswordChars;
 
-// Fixed page numbers; the catalog must sit at page 2.
+// Fixed page numbers; the catalog's is the one readers look for.
 constexpr uint32_t kMapsPage = 1;
-constexpr uint32_t kCatalogTdef = 2;
+constexpr uint32_t kCatalogTdef = format::catalog::kTableDefPage;
 constexpr uint32_t kCatalogData = 3;
 constexpr uint32_t kMainTdef = 4;
 constexpr uint32_t kFirstMainData = 5;
@@ -28,11 +32,6 @@ constexpr uint32_t kFirstMainData = 5;
 // Rows of the maps page.
 enum : uint8_t { kCatalogOwned, kCatalogFree, kMainOwned, kMainFree };
 
-constexpr uint32_t kTablesContainerId = 0x0F000001;
-constexpr uint32_t kDatabaseParentId = 0x0F000000;
-constexpr uint16_t kObjectTable = 1;
-constexpr uint16_t kObjectContainer = 3;
-constexpr uint32_t kSystemObjectFlags = 0x80000002;
 constexpr uint16_t kLvPropColumn = 5;
 
 TableDef catalogDefinition(uint32_t rowCount) {
@@ -62,9 +61,9 @@ Bytes catalogRow(uint32_t id, uint32_t parentId, std::u16string_view name, uint1
 
 Bytes catalogPage() {
     DataPage page(kCatalogTdef);
-    page.add(catalogRow(kTablesContainerId, kDatabaseParentId, u"Tables", kObjectContainer, 0));
-    page.add(catalogRow(kCatalogTdef, kTablesContainerId, u"MSysObjects", kObjectTable, kSystemObjectFlags));
-    page.add(catalogRow(kMainTdef, kTablesContainerId, u"main", kObjectTable, 0));
+    page.add(catalogRow(kTablesContainerId, kDatabaseParentId, u"Tables", kContainer, 0));
+    page.add(catalogRow(kCatalogTdef, kTablesContainerId, u"MSysObjects", kLocalTable, kSystemObjectFlags));
+    page.add(catalogRow(kMainTdef, kTablesContainerId, u"main", kLocalTable, 0));
     return page.bytes();
 }
 

@@ -1,14 +1,15 @@
-#include "jet4_usage_map.h"
+#include "registry/jet4/writer/jet4_usage_map.h"
+
+#include "registry/jet4/format/usage_map.h"
 
 #include <map>
 #include <stdexcept>
 
 namespace jet4::write {
-namespace {
 
-constexpr uint8_t kInline = 0;
-constexpr uint8_t kReference = 1;
-constexpr std::size_t kReferenceSlots = 17; // keeps the row as long as an inline one
+using namespace format::usage_map;
+
+namespace {
 
 void setBit(uint8_t* bitmap, uint32_t bit) {
     bitmap[bit / 8] |= static_cast<uint8_t>(1u << (bit % 8));
@@ -17,11 +18,11 @@ void setBit(uint8_t* bitmap, uint32_t bit) {
 UsageMap inlineMap(const std::vector<uint32_t>& pages) {
     const uint32_t start = pages.empty() ? 0 : pages.front();
     UsageMap map;
-    map.row.assign(1 + 4 + kInlineMapPages / 8, 0);
-    map.row[0] = kInline;
-    put32(&map.row[1], start);
+    map.row.assign(kInlineBitmapOffset + kInlineBitmapSize, 0);
+    map.row[kTypeOffset] = kInline;
+    put32(&map.row[kStartPageOffset], start);
     for (uint32_t page : pages)
-        setBit(&map.row[5], page - start);
+        setBit(&map.row[kInlineBitmapOffset], page - start);
     return map;
 }
 
@@ -34,16 +35,16 @@ UsageMap referenceMap(const std::vector<uint32_t>& pages, uint32_t firstSparePag
         Bytes& bitmap = bitmaps[slot];
         if (bitmap.empty()) {
             bitmap.assign(kPageSize, 0);
-            bitmap[0] = 0x05;
-            bitmap[1] = 0x01;
+            putPageType(bitmap.data(), format::kUsageMapPage);
         }
-        setBit(&bitmap[4], page % kPagesPerBitmapPage);
+        setBit(&bitmap[kBitmapPageDataOffset], page % kPagesPerBitmapPage);
     }
     UsageMap map;
-    map.row.assign(1 + 4 * kReferenceSlots, 0);
-    map.row[0] = kReference;
+    map.row.assign(kFirstReferenceOffset + kReferenceSize * kReferenceSlots, 0);
+    map.row[kTypeOffset] = kReference;
     for (auto& [slot, bitmap] : bitmaps) {
-        put32(&map.row[1 + 4 * slot], firstSparePage + static_cast<uint32_t>(map.bitmapPages.size()));
+        put32(&map.row[kFirstReferenceOffset + kReferenceSize * slot],
+              firstSparePage + static_cast<uint32_t>(map.bitmapPages.size()));
         map.bitmapPages.push_back(std::move(bitmap));
     }
     return map;

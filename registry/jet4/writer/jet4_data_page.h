@@ -1,8 +1,8 @@
 // Data pages (type 0x01): a header, a row offset table growing upwards and rows packed down from the end.
-#ifndef ZVKDB_JET4_DATA_PAGE_H
-#define ZVKDB_JET4_DATA_PAGE_H
+#pragma once
 
-#include "jet4_bytes.h"
+#include "registry/jet4/format/data_page.h"
+#include "registry/jet4/writer/jet4_bytes.h"
 
 namespace jet4::write {
 
@@ -17,11 +17,7 @@ class DataPage {
     const Bytes& bytes() const { return page_; }
 
   private:
-    static constexpr std::size_t kHeaderSize = 14;
-    // Jet 4.0 keeps at most this many rows on one data page.
-    static constexpr std::size_t kMaxRows = 255;
-
-    std::size_t freeSpace() const { return rowsStart_ - kHeaderSize - 2 * count_; }
+    std::size_t freeSpace() const { return rowsStart_ - format::data_page::rowSlotOffset(count_); }
 
     Bytes page_;
     std::size_t count_ = 0;
@@ -34,5 +30,3 @@ Bytes encodeRow(uint16_t columnCount, const Bytes& fixed, const std::vector<Byte
                 const std::vector<uint16_t>& nullColumns = {});
 
 } // namespace jet4::write
-
-#endif

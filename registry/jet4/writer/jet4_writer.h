@@ -1,6 +1,5 @@
 // Writes member databases: Jet 4.0 files with one table `main` holding a Text(255) column `Callsign`.
-#ifndef ZVKDB_JET4_WRITER_H
-#define ZVKDB_JET4_WRITER_H
+#pragma once
 
 #include <cstdint>
 #include <string>
@@ -20,5 +19,3 @@ std::vector<uint8_t> writeMemberDatabase(const std::vector<std::u16string>& call
                                          std::u16string_view password, double creationDate);
 
 } // namespace jet4
-
-#endif

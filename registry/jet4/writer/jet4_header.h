@@ -1,8 +1,7 @@
 // Page 0: the database definition page.
-#ifndef ZVKDB_JET4_HEADER_H
-#define ZVKDB_JET4_HEADER_H
+#pragma once
 
-#include "jet4_bytes.h"
+#include "registry/jet4/writer/jet4_bytes.h"
 
 #include <string_view>
 
@@ -13,5 +12,3 @@ namespace jet4::write {
 Bytes headerPage(std::u16string_view password, double creationDate);
 
 } // namespace jet4::write
-
-#endif

@@ -1,6 +1,9 @@
-#include "jet4_text.h"
+#include "registry/jet4/writer/jet4_text.h"
+
+#include "registry/jet4/format/text.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace jet4::write {
 
@@ -17,7 +20,7 @@ Bytes encodeText(std::u16string_view text) {
                                                              [](char16_t c) { return c >= 1 && c <= 0xFF; });
     if (!compressible)
         return utf16le(text);
-    Bytes out{0xFF, 0xFE};
+    Bytes out(std::begin(format::text::kCompressedMarker), std::end(format::text::kCompressedMarker));
     for (char16_t c : text)
         out.push_back(static_cast<uint8_t>(c));
     return out;

@@ -1,19 +1,22 @@
-#include "jet4_data_page.h"
+#include "registry/jet4/writer/jet4_data_page.h"
+
+#include "registry/jet4/format/row.h"
 
 #include <algorithm>
 #include <stdexcept>
 
 namespace jet4::write {
 
+using namespace format::data_page;
+
 DataPage::DataPage(uint32_t ownerTdef) : page_(kPageSize, 0) {
-    page_[0] = 0x01;
-    page_[1] = 0x01;
-    put32(&page_[4], ownerTdef);
-    put16(&page_[2], static_cast<uint16_t>(freeSpace()));
+    putPageType(page_.data(), format::kDataPage);
+    put32(&page_[kOwnerOffset], ownerTdef);
+    put16(&page_[kFreeSpaceOffset], static_cast<uint16_t>(freeSpace()));
 }
 
 bool DataPage::fits(std::size_t rowSize) const {
-    return count_ < kMaxRows && rowSize + 2 <= freeSpace();
+    return count_ < kMaxRows && rowSize + kRowSlotSize <= freeSpace();
 }
 
 uint8_t DataPage::add(const Bytes& row) {
@@ -21,10 +24,10 @@ uint8_t DataPage::add(const Bytes& row) {
         throw std::logic_error("row does not fit the data page");
     rowsStart_ -= row.size();
     std::memcpy(&page_[rowsStart_], row.data(), row.size());
-    put16(&page_[kHeaderSize + 2 * count_], static_cast<uint16_t>(rowsStart_));
+    put16(&page_[rowSlotOffset(count_)], static_cast<uint16_t>(rowsStart_));
     ++count_;
-    put16(&page_[12], static_cast<uint16_t>(count_));
-    put16(&page_[2], static_cast<uint16_t>(freeSpace()));
+    put16(&page_[kRowCountOffset], static_cast<uint16_t>(count_));
+    put16(&page_[kFreeSpaceOffset], static_cast<uint16_t>(freeSpace()));
     return static_cast<uint8_t>(count_ - 1);
 }
 
@@ -47,7 +50,7 @@ Bytes encodeRow(uint16_t columnCount, const Bytes& fixed, const std::vector<Byte
     }
     // Null mask: one bit per column number, set = has a value.
     const std::size_t maskStart = row.size();
-    row.resize(maskStart + (columnCount + 7) / 8, 0);
+    row.resize(maskStart + format::row::nullMaskSize(columnCount), 0);
     for (uint16_t column = 0; column < columnCount; ++column)
         if (std::find(nullColumns.begin(), nullColumns.end(), column) == nullColumns.end())
             row[maskStart + column / 8] |= static_cast<uint8_t>(1u << (column % 8));

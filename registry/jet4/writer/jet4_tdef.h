@@ -1,14 +1,12 @@
 // Table definition pages (type 0x02) for tables without indexes.
-#ifndef ZVKDB_JET4_TDEF_H
-#define ZVKDB_JET4_TDEF_H
+#pragma once
 
-#include "jet4_bytes.h"
+#include "registry/jet4/jet4_reader.h"
+#include "registry/jet4/writer/jet4_bytes.h"
 
 #include <string>
 
 namespace jet4::write {
-
-enum class ColumnType : uint8_t { Integer = 0x03, Long = 0x04, Text = 0x0A, Ole = 0x0B };
 
 struct ColumnDef {
     std::u16string name;
@@ -31,5 +29,3 @@ struct TableDef {
 Bytes tdefPage(const TableDef& table);
 
 } // namespace jet4::write
-
-#endif

@@ -1,6 +1,7 @@
-// Little-endian field writers and the page geometry every Jet 4.0 page shares.
-#ifndef ZVKDB_JET4_BYTES_H
-#define ZVKDB_JET4_BYTES_H
+// Little-endian field writers and what every page starts with.
+#pragma once
+
+#include "registry/jet4/format/page.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -9,7 +10,8 @@
 
 namespace jet4::write {
 
-constexpr std::size_t kPageSize = 4096;
+using format::kPageSize;
+using format::rowPointer;
 
 using Bytes = std::vector<uint8_t>;
 
@@ -41,11 +43,10 @@ inline void append32(Bytes& out, uint32_t v) {
         out.push_back(static_cast<uint8_t>(v >> (8 * i)));
 }
 
-// A row pointer as TDEFs store it: row number in the low byte, page number above.
-inline uint32_t rowPointer(uint32_t page, uint8_t row) {
-    return (page << 8) | row;
+// The type byte and the marker Access writes after it.
+inline void putPageType(uint8_t* page, format::PageType type) {
+    page[format::kPageTypeOffset] = type;
+    page[format::kPageMarkerOffset] = format::kPageMarker;
 }
 
 } // namespace jet4::write
-
-#endif
