@@ -38,6 +38,7 @@ constexpr std::array<uint8_t, 256> makeCharCodes() {
 }
 constexpr auto kCharCode = makeCharCodes();
 static_assert(kCharCode['_'] == 63, "six bits a character");
+static_assert(kCharCode[0] == 0, "a zero byte, a mode switch in stored text, never goes into a slot");
 
 inline uint64_t mix(uint64_t h) {
     h ^= h >> 33;
@@ -350,6 +351,18 @@ void MemberIndex::Builder::add(std::u16string_view value) {
         index_.insertLong(scratch_, longHash(scratch_));
         return;
     }
+    addInline(key);
+}
+
+bool MemberIndex::Builder::addNarrow(const uint8_t* chars, size_t count) {
+    uint64_t key;
+    if (!inlineKey(chars, count, key))
+        return false;
+    addInline(key);
+    return true;
+}
+
+void MemberIndex::Builder::addInline(uint64_t key) {
     const uint64_t hash = inlineHash(key);
     prefetchForWrite(&index_.buckets_[index_.home(hash)]);
     if (pendingCount_ == kAhead)

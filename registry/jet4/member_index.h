@@ -78,9 +78,13 @@ class MemberIndex::Builder {
     // `expected` sizes the index; more values make it grow, far fewer make finish() shrink it.
     explicit Builder(size_t expected);
     void add(std::u16string_view value);
+    // Adds characters U+0001 to U+00FF given one byte each, when the value fits a slot; false, and nothing
+    // added, otherwise (a zero byte included), and the caller adds it in full.
+    bool addNarrow(const uint8_t* chars, size_t count);
     MemberIndex finish();
 
   private:
+    void addInline(uint64_t key);
     void insertPending();
     // Values wait a few adds while their buckets are fetched, so that the cache misses of a large index
     // overlap instead of stalling each insert in turn.

@@ -6,12 +6,6 @@
 #include <string>
 
 namespace jet4 {
-namespace {
-using namespace format::data_page;
-// Slots that fit into the row table of one page at all.
-constexpr unsigned kMaxRowSlots = (kPageSize - kRowTableOffset) / kRowSlotSize;
-} // namespace
-
 PageStore::PageStore(std::vector<uint8_t> bytes, uint32_t encodingKey)
     : owned_(std::move(bytes)), data_(owned_.data()), fileSize_(owned_.size()) {
     open(encodingKey);
@@ -56,28 +50,6 @@ ByteView PageStore::page(uint32_t number, PageType type) const {
     if (p.u8(format::kPageTypeOffset) != type)
         throw Error("malformed file: page " + std::to_string(number) + " is not of the expected type");
     return p;
-}
-
-unsigned rowSlotCount(ByteView page) {
-    const unsigned n = page.u16(kRowCountOffset);
-    if (n > kMaxRowSlots)
-        throw Error("malformed file: absurd row count on a data page");
-    return n;
-}
-
-uint16_t rowSlotFlags(ByteView page, unsigned row) {
-    return static_cast<uint16_t>(page.u16(rowSlotOffset(row)) & ~kRowOffsetMask);
-}
-
-ByteView rowBytes(ByteView page, unsigned row) {
-    const unsigned slots = rowSlotCount(page);
-    if (row >= slots)
-        throw Error("malformed file: row pointer to a missing row");
-    const size_t start = page.u16(rowSlotOffset(row)) & kRowOffsetMask;
-    const size_t end = row == 0 ? page.size() : page.u16(rowSlotOffset(row - 1)) & kRowOffsetMask;
-    if (start < rowSlotOffset(slots) || start >= end || end > page.size())
-        throw Error("malformed file: row bounds outside its page");
-    return page.sub(start, end - start);
 }
 
 } // namespace jet4

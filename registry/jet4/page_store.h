@@ -49,10 +49,40 @@ class PageStore {
     uint32_t pageCount_ = 0;
 };
 
-// Row slots of a data page.
-unsigned rowSlotCount(ByteView page);
-uint16_t rowSlotFlags(ByteView page, unsigned row);
-// The bytes of row `row` (flags ignored); Error when the slot is out of range or its bounds are invalid.
-ByteView rowBytes(ByteView page, unsigned row);
+// Row slots of a data page. Inline: a scan calls them for every row.
+namespace detail {
+// Slots that fit into the row table of one page at all.
+constexpr unsigned kMaxRowSlots =
+    (format::kPageSize - format::data_page::kRowTableOffset) / format::data_page::kRowSlotSize;
+} // namespace detail
+
+inline unsigned rowSlotCount(ByteView page) {
+    const unsigned n = page.u16(format::data_page::kRowCountOffset);
+    if (n > detail::kMaxRowSlots)
+        throw Error("malformed file: absurd row count on a data page");
+    return n;
+}
+
+inline uint16_t rowSlotFlags(ByteView page, unsigned row) {
+    using namespace format::data_page;
+    return static_cast<uint16_t>(page.u16(rowSlotOffset(row)) & ~kRowOffsetMask);
+}
+
+// The bytes of row `row` of the `slots` a page has (flags ignored); Error when its bounds are invalid.
+inline ByteView rowBytes(ByteView page, unsigned row, unsigned slots) {
+    using namespace format::data_page;
+    if (row >= slots)
+        throw Error("malformed file: row pointer to a missing row");
+    const size_t start = page.u16(rowSlotOffset(row)) & kRowOffsetMask;
+    const size_t end = row == 0 ? page.size() : page.u16(rowSlotOffset(row - 1)) & kRowOffsetMask;
+    if (start < rowSlotOffset(slots) || start >= end || end > page.size())
+        throw Error("malformed file: row bounds outside its page");
+    return page.sub(start, end - start);
+}
+
+// The same for a row whose page has not been looked at yet; Error also when the slot is out of range.
+inline ByteView rowBytes(ByteView page, unsigned row) {
+    return rowBytes(page, row, rowSlotCount(page));
+}
 
 } // namespace jet4

@@ -27,7 +27,7 @@ template <typename Visit> void forEachRow(const PageStore& pages, const TableDef
             const uint16_t flags = rowSlotFlags(page, row);
             if (flags & kRowDeleted)
                 continue;
-            const ByteView bytes = rowBytes(page, row);
+            const ByteView bytes = rowBytes(page, row, slots);
             visit(flags & kRowOverflow ? followOverflow(pages, table, bytes) : bytes);
         }
     }

@@ -1,6 +1,7 @@
 #include "registry/jet4/table_builder.h"
 
 #include "registry/jet4/case_fold.h"
+#include "registry/jet4/format/text.h"
 #include "registry/jet4/long_value.h"
 #include "registry/jet4/row_fields.h"
 #include "registry/jet4/row_scan.h"
@@ -145,6 +146,11 @@ MemberIndex TableBuilder::index(const PageStore& pages, const TableDef& def, siz
             readLongValue(pages, value, budget, longValue);
             value = ByteView(longValue.data(), longValue.size());
         }
+        // A compressed callsign of one byte a character goes into its slot as it is stored.
+        if (format::text::isCompressed(value.data(), value.size()) &&
+            builder.addNarrow(value.data() + format::text::kCompressedMarkerSize,
+                              value.size() - format::text::kCompressedMarkerSize))
+            return;
         // Callsigns are short: decoded on the stack, no string built for them.
         char16_t shortText[64];
         size_t length = 0;

@@ -105,6 +105,32 @@ TEST(MemberIndex, BuilderGrowsAndShrinksFromItsEstimate) {
     }
 }
 
+// Stored one byte a character, a callsign goes into its slot without being widened first; what a slot
+// cannot hold is refused whole, for the caller to add in full, and nothing of it is kept.
+TEST(MemberIndex, NarrowValuesMatchTheirWideForms) {
+    const struct {
+        std::string bytes;
+        std::u16string_view key;
+        bool taken;
+    } cases[] = {
+        {"UA3ABC/P", u"ua3abc/p", true},
+        {"abcdefghij", u"ABCDEFGHIJ", true},
+        {"abcdefghijk", u"abcdefghijk", false},
+        {"DL\xC4X", u"dl\u00e4x", false},
+        {"R1\0A"s, u"R1", false},
+        {"", u"", true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.bytes);
+        jet4::MemberIndex::Builder builder(4);
+        EXPECT_EQ(builder.addNarrow(reinterpret_cast<const uint8_t*>(c.bytes.data()), c.bytes.size()),
+                  c.taken);
+        const jet4::MemberIndex index = builder.finish();
+        EXPECT_EQ(index.size(), c.taken ? 1u : 0u);
+        EXPECT_EQ(index.contains(c.key), c.taken);
+    }
+}
+
 TEST(MemberIndex, ManyValuesAllFound) {
     std::vector<std::u16string> values;
     for (int i = 0; i < 20000; ++i)
