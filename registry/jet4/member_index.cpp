@@ -11,10 +11,14 @@
 namespace jet4 {
 namespace {
 
+// The low four bits of a slot: 1 + the length of a value packed six bits a character, kByteSlot for one
+// packed a byte a character, kLongSlot for one kept apart.
+constexpr uint64_t kByteSlot = 0xC;
 constexpr uint64_t kLongSlot = 0xF;
-// Characters a slot holds: 4 bits of length, then 6 a character.
 constexpr size_t kInlineChars = 10;
 constexpr unsigned kCharBits = 6;
+// Four bits of length after the kind, then the bytes.
+constexpr size_t kInlineBytes = 7;
 // Buckets hold at most 6 values on average (of 8 slots): few overflow, so a miss mostly reads one line.
 constexpr size_t kValuesPerBucket = 6;
 
@@ -39,6 +43,33 @@ constexpr std::array<uint8_t, 256> makeCharCodes() {
 constexpr auto kCharCode = makeCharCodes();
 static_assert(kCharCode['_'] == 63, "six bits a character");
 static_assert(kCharCode[0] == 0, "a zero byte, a mode switch in stored text, never goes into a slot");
+static_assert(1 + kInlineChars < kByteSlot, "the kinds of slot differ");
+
+// The Windows-1251 byte of each folded character below U+0460 (all of its letters), 0 for none; U+0000
+// has none either, for the same reason as above.
+constexpr size_t kByteTableSize = 0x460;
+constexpr std::array<uint8_t, kByteTableSize> makeFoldedBytes() {
+    std::array<uint16_t, kByteTableSize> byteOf{};
+    for (size_t b = 1; b < kCp1251.size(); ++b)
+        if (kCp1251[b].ch < kByteTableSize)
+            byteOf[kCp1251[b].ch] = static_cast<uint16_t>(b);
+    std::array<uint8_t, kByteTableSize> folded{};
+    for (size_t c = 0; c < kByteTableSize; ++c)
+        folded[c] = static_cast<uint8_t>(byteOf[foldCase(static_cast<char16_t>(c))]);
+    return folded;
+}
+constexpr auto kFoldedByte = makeFoldedBytes();
+
+// The byte of the folded character, or 0 when the code page has none.
+inline unsigned foldedByte(char16_t c) {
+    if (c < kByteTableSize)
+        return kFoldedByte[c];
+    const char16_t f = foldCase(c);
+    for (size_t b = 0x80; b < 0xC0; ++b) // punctuation and signs above U+2000
+        if (kCp1251[b].ch == f)
+            return static_cast<unsigned>(b);
+    return 0;
+}
 
 inline uint64_t mix(uint64_t h) {
     h ^= h >> 33;
@@ -71,17 +102,33 @@ inline void prefetchForWrite(void* address) {
 namespace {
 
 // A value folded into an inline slot; false when it is too long or has a character a slot does not hold.
-// Letter case folds in the table: no character above U+00FF folds to one below it.
+// Each folded value has one form: six bits a character when it can, else a byte a character (Cyrillic
+// callsigns), else kept apart. Letter case folds in the tables.
 template <typename Char> inline bool inlineKey(const Char* value, size_t n, uint64_t& key) {
+    using Unit = std::make_unsigned_t<Char>;
     if (n > kInlineChars)
         return false;
     uint64_t packed = 1 + n;
-    for (size_t i = 0; i < n; ++i) {
-        const auto c = static_cast<std::make_unsigned_t<Char>>(value[i]);
+    size_t i = 0;
+    for (; i < n; ++i) {
+        const auto c = static_cast<Unit>(value[i]);
         const unsigned code = c < kCharCode.size() ? kCharCode[c] : 0;
         if (code == 0)
-            return false;
+            break;
         packed |= uint64_t{code} << (4 + kCharBits * i);
+    }
+    if (i == n) {
+        key = packed;
+        return true;
+    }
+    if (n > kInlineBytes)
+        return false;
+    packed = kByteSlot | uint64_t{n} << 4;
+    for (i = 0; i < n; ++i) {
+        const unsigned byte = foldedByte(static_cast<Unit>(value[i]));
+        if (byte == 0)
+            return false;
+        packed |= uint64_t{byte} << (8 + 8 * i);
     }
     key = packed;
     return true;

@@ -29,10 +29,10 @@ class MemberIndex {
     class Builder;
 
   private:
-    // A value folded and, when it is short (as callsigns are) and every character is a digit, a Latin
-    // letter or common punctuation, packed into the slot itself: the low four bits are 1 + its length,
-    // then six bits a character (see member_index.cpp). Other values live in chars_: the low four bits
-    // are kLongSlot, then 28 bits of their hash and their offset there. 0 is an empty slot.
+    // A value folded and, when it is short (as callsigns are), packed into the slot itself: the low four
+    // bits tell how, then six bits a character (digits, Latin letters, common punctuation) or a byte a
+    // character (Windows-1251); see member_index.cpp. Other values live in chars_: the low four bits are
+    // kLongSlot, then 28 bits of their hash and their offset there. 0 is an empty slot.
     using Slot = uint64_t;
     static constexpr size_t kSlotsPerBucket = 8;
     // One cache line: most probes touch a single line.

@@ -41,7 +41,7 @@ TEST(MemberIndex, EmptyIndexAndLongKeys) {
 
 // Short values of the code page sit in the index's slots, others apart: both forms follow the same rule.
 TEST(MemberIndex, ValuesInSlotsAndApartMatchAlike) {
-    const jet4::MemberIndex index({u"ABCDEFGHIJ", u"ABCDEFGHIJK", u"ЁЖИКЁЖИКЁЖИ", u"ЁЖИКЁЖИКЁЖИК", u"DL1ÄÖ",
+    const jet4::MemberIndex index({u"ABCDEFGHIJ", u"ABCDEFGHIJK", u"ЁЖИКЁЖИ", u"ЁЖИКЁЖИК", u"DL1ÄÖ",
                                    u"JA1日本", u"€5", u"A\u0000B"s, u"R1\u0410\u0308", u"UA3{~}",
                                    u"_[9@]/\\"});
     EXPECT_EQ(index.size(), 11u);
@@ -49,28 +49,14 @@ TEST(MemberIndex, ValuesInSlotsAndApartMatchAlike) {
         std::u16string_view key;
         bool member;
     } cases[] = {
-        {u"abcdefghij", true},
-        {u"abcdefghijk", true},
-        {u"abcdefghi", false},
-        {u"abcdefghijkl", false},
-        {u"ABCDEFGHIJL", false},
-        {u"ёжикёжикёжи", true},
-        {u"ёжикёжикёжик", true},
-        {u"ёжикёжикёж", false},
-        {u"dl1äö", true},
-        {u"DL1ÄO", false},
-        {u"ja1日本", true},
-        {u"JA1日", false},
-        {u"€5", true},
-        {u"€6", false},
-        {u"a\u0000b"sv, true},
-        {u"a\u0000"sv, false},
-        {u"r1\u0430\u0308", true},
-        {u"R1\u0430", false},
-        {u"ua3{~}", true},
-        {u"UA3{~", false},
-        {u"_[9@]/\\", true},
-        {u"_[9@]/", false},
+        {u"abcdefghij", true},    {u"abcdefghijk", true},  {u"abcdefghi", false},
+        {u"abcdefghijkl", false}, {u"ABCDEFGHIJL", false}, {u"ёжикёжи", true},
+        {u"ёжикёжик", true},      {u"ёжикёж", false},      {u"ёжикёжикё", false},
+        {u"dl1äö", true},         {u"DL1ÄO", false},       {u"ja1日本", true},
+        {u"JA1日", false},        {u"€5", true},           {u"€6", false},
+        {u"a\u0000b"sv, true},    {u"a\u0000"sv, false},   {u"r1\u0430\u0308", true},
+        {u"R1\u0430", false},     {u"ua3{~}", true},       {u"UA3{~", false},
+        {u"_[9@]/\\", true},      {u"_[9@]/", false},
     };
     for (const auto& c : cases)
         EXPECT_EQ(index.contains(c.key), c.member) << jet4::toUtf8(c.key);
@@ -117,6 +103,7 @@ TEST(MemberIndex, NarrowValuesMatchTheirWideForms) {
         {"abcdefghij", u"ABCDEFGHIJ", true},
         {"abcdefghijk", u"abcdefghijk", false},
         {"DL\xC4X", u"dl\u00e4x", false},
+        {"UA\xA7", u"ua\u00a7", true},
         {"R1\0A"s, u"R1", false},
         {"", u"", true},
     };
