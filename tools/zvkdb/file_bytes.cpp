@@ -1,11 +1,13 @@
 #include "file_bytes.h"
 
+#include "commands.h"
 #include "database_file.h"
 
 #include <filesystem>
 #include <fstream>
 
 #if !defined(_WIN32)
+#include <csignal>
 #include <fcntl.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
@@ -28,6 +30,23 @@ std::vector<uint8_t> readWhole(const std::string& utf8Path) {
         throw Failure(utf8Path + ": cannot read the file");
     return bytes;
 }
+
+#if !defined(_WIN32)
+// A file another program cuts short while it is mapped loses the pages past its new end, and reading them
+// raises SIGBUS. The tool then stops as for any file it cannot read, instead of dying of the signal.
+void onBusError(int) {
+    static const char message[] = "zvkdb: the file was cut short while it was being read\n";
+    [[maybe_unused]] const auto written = ::write(STDERR_FILENO, message, sizeof message - 1);
+    ::_exit(kFailure);
+}
+
+void stopCleanlyOnBusError() {
+    struct sigaction action {};
+    action.sa_handler = onBusError;
+    sigemptyset(&action.sa_mask);
+    ::sigaction(SIGBUS, &action, nullptr);
+}
+#endif
 
 } // namespace
 
@@ -53,8 +72,10 @@ FileBytes::FileBytes(const std::string& utf8Path) {
     }
     if (fd >= 0)
         ::close(fd);
-    if (mapped_)
+    if (mapped_) {
+        stopCleanlyOnBusError();
         return;
+    }
 #endif
     read_ = readWhole(utf8Path);
     data_ = read_.data();
