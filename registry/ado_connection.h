@@ -23,6 +23,8 @@ class TADOConnection {
     bool Connected() const { return connected_; }
     // The opened file, read again if a query has let it go. Raises zvk::Exception.
     const jet4::Database& Database();
+    // Whether the file's bytes are in memory now.
+    bool HoldsFile() const { return database_ != nullptr; }
     // Lets the file's bytes go; the connection stays open.
     void ReleaseFile() {
         database_.reset();

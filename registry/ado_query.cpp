@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "registry/jet4/cp1251.h"
 #include "registry/select_statement.h"
 #include "runtime/cp1251.h"
 #include "runtime/exception.h"
@@ -10,10 +11,18 @@ namespace zvk {
 
 namespace {
 
-std::u16string u16FromCp1251(const std::string& text) {
-    const std::wstring wide = WideFromCp1251(text);
-    return std::u16string(wide.begin(), wide.end());
-}
+// Lets the connection's file go when the scope ends, however it ends: only an index stays in memory, and
+// a damaged file does not stay for the rest of the run after a failed open.
+class FileLetGo {
+  public:
+    explicit FileLetGo(TADOConnection& connection) : connection_(connection) {}
+    ~FileLetGo() { connection_.ReleaseFile(); }
+    FileLetGo(const FileLetGo&) = delete;
+    FileLetGo& operator=(const FileLetGo&) = delete;
+
+  private:
+    TADOConnection& connection_;
+};
 
 } // namespace
 
@@ -25,12 +34,13 @@ void TADOQuery::Open() {
     if (!Connection->Connected()) {
         Connection->Open();
     }
-    const std::u16string name = u16FromCp1251(SelectAllTable(SQL));
+    const FileLetGo letGo(*Connection);
+    const std::u16string name = jet4::cp1251ToUtf16(SelectAllTable(SQL));
     try {
         columns_ = Connection->Database().columns(name);
         table_ = name;
         if (!IndexFieldNames.empty()) {
-            const int column = jet4::findColumn(columns_, u16FromCp1251(IndexFieldNames));
+            const int column = jet4::findColumn(columns_, jet4::cp1251ToUtf16(IndexFieldNames));
             if (column >= 0) {
                 indexColumn(static_cast<size_t>(column));
                 indexedField_ = IndexFieldNames;
@@ -47,14 +57,13 @@ void TADOQuery::Open() {
         Close();
         throw;
     }
-    Connection->ReleaseFile();
     active_ = true;
 }
 
 void TADOQuery::indexColumn(size_t column) {
+    const FileLetGo letGo(*Connection);
     index_ = Connection->Database().memberIndex(table_, column);
     indexedColumn_ = column;
-    Connection->ReleaseFile();
 }
 
 void TADOQuery::Close() {
@@ -72,7 +81,7 @@ bool TADOQuery::Locate(const std::string& KeyField, const std::string& KeyValue)
             return false;
         }
         if (!indexedColumn_ || KeyField != indexedField_) {
-            const int column = jet4::findColumn(columns_, u16FromCp1251(KeyField));
+            const int column = jet4::findColumn(columns_, jet4::cp1251ToUtf16(KeyField));
             if (column < 0) {
                 return false;
             }

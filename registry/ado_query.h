@@ -31,7 +31,7 @@ class TADOQuery {
     bool Locate(const std::string& KeyField, const std::string& KeyValue) noexcept;
 
   private:
-    // Reads the column into the index, then lets the connection's file go.
+    // Reads the column into the index; the connection's file goes afterwards, also on failure.
     void indexColumn(size_t column);
 
     bool active_ = false;

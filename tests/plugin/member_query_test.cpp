@@ -170,6 +170,7 @@ TEST_F(MemberQuery, OpenIndexesTheKeyFieldAndLetsTheFileGo) {
         const std::string path = makeFile({"UA3AAA", "RK1ZZ"});
         query.IndexFieldNames = c.indexFieldNames;
         open(connectionString(path, Password));
+        EXPECT_FALSE(db.HoldsFile());
         ASSERT_EQ(DeleteFileA(path.c_str()), TRUE);
         EXPECT_TRUE(db.Connected());
         EXPECT_TRUE(query.Active());
@@ -208,6 +209,7 @@ TEST_F(MemberQuery, EmptyTableAndEmptyTextAndMissingTable) {
     query.SQL = "SELECT * FROM members";
     EXPECT_THROW(query.Open(), Exception);
     EXPECT_FALSE(query.Active());
+    EXPECT_FALSE(db.HoldsFile()) << "the file read for the failed open is let go too";
     EXPECT_FALSE(query.Locate("Callsign", "UA3AAA")) << "a closed query answers false";
 }
 
