@@ -30,6 +30,14 @@ void TManualHint::PlayHintSound() {
         return;
     }
     PlaySoundSeam(static_cast<LPCSTR>(image), nullptr, SND_ASYNC | SND_NODEFAULT | SND_MEMORY);
+    FSoundStarted = true;
+}
+
+void TManualHint::StopHintSound() {
+    if (FSoundStarted) {
+        PlaySoundSeam(nullptr, nullptr, 0);
+        FSoundStarted = false;
+    }
 }
 
 } // namespace zvk

@@ -34,6 +34,9 @@ class TManualHint {
                           TIconType Icon);
     void HideHint();
     void PlayHintSound();
+    // Stops the sound this notice started, should it still play: it plays from the module's own memory,
+    // which must stay while it does. Nothing happens when no sound was started.
+    void StopHintSound();
 
     // Published properties. Style, mode and close button count only before the first show.
     TNotifyCallback OnShow, OnHide, OnClick;
@@ -92,6 +95,7 @@ class TManualHint {
     WNDPROC FOldOwnerProc = nullptr;
     bool FOwnerProcInstalled = false;
     std::string FShownText; // the characters FToolInfo.lpszText points at
+    bool FSoundStarted = false;
 };
 
 // The notice last made current by a show, module-wide; none after any notice is destroyed.

@@ -63,13 +63,13 @@ HWND RunPlugin(TPluginContext* context) {
     } catch (...) {
         // The operator sees the message over the logbook's window (adopted until now), then this run is
         // undone: a later run starts clean, and release hands back the window the plug-in had before.
+        // The undo comes first: it cannot fail, while taking the message can.
         const HWND owner = PluginApplication().Handle;
-        const std::string message = CurrentExceptionMessage();
         Notifier.reset();
         DataModule1.reset();
         PluginApplication().Handle = ownHandle;
         RunSession.reset();
-        throw EOwnedFailure(message, owner);
+        throw EOwnedFailure(CurrentExceptionMessage(), owner);
     }
     FirstRunDone = true;
     return handle;
@@ -77,6 +77,10 @@ HWND RunPlugin(TPluginContext* context) {
 
 void ReleasePlugin() {
     Notifier.reset();
+    if (DataModule1) {
+        // The logbook may unload the module as soon as this returns.
+        DataModule1->ManualHint1.StopHintSound();
+    }
     DataModule1.reset();
     FirstRunDone = false;
     MainForm.reset();

@@ -141,6 +141,19 @@ TEST_F(MemberNotice, EnteringChecksAgainLeavingHidesAfterTheHostsHandler) {
     EXPECT_EQ(soundsPlayed, 3) << "no sound when the operator chose none";
 }
 
+// The sound plays from the module's own memory: release stops the one a notice started, so that the
+// logbook may unload the module at once; after no notice, nothing of the logbook's sounds is touched.
+TEST_F(MemberNotice, ReleaseStopsTheSoundANoticeStarted) {
+    type("UA3ABC");
+    ASSERT_EQ(soundsPlayed, 1);
+    ReleasePlugin();
+    EXPECT_EQ(soundsPlayed, 2);
+    EXPECT_EQ(lastSound, nullptr) << "PlaySound with no sound stops the one playing";
+    run();
+    ReleasePlugin();
+    EXPECT_EQ(soundsPlayed, 2);
+}
+
 TEST_F(MemberNotice, NoMemberListNoNotice) {
     ReleasePlugin();
     DeleteFileA((zvkFolder + "\\zvk.mdb").c_str());
