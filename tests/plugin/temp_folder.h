@@ -15,9 +15,12 @@ class TempFolder {
         char base[MAX_PATH];
         GetTempPathA(MAX_PATH, base);
         static int counter = 0;
-        path_ = std::string(base) + "zvk-test-" + std::to_string(GetCurrentProcessId()) + "-" +
-                std::to_string(++counter);
-        CreateDirectoryA(path_.c_str(), nullptr);
+        // Process identifiers come round again, and a folder an earlier test left behind may hold files
+        // this test must not find: only a folder made here is taken.
+        do {
+            path_ = std::string(base) + "zvk-test-" + std::to_string(GetCurrentProcessId()) + "-" +
+                    std::to_string(++counter);
+        } while (!CreateDirectoryA(path_.c_str(), nullptr) && GetLastError() == ERROR_ALREADY_EXISTS);
     }
     ~TempFolder() { removeTree(path_); }
     TempFolder(const TempFolder&) = delete;

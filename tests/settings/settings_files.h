@@ -16,9 +16,12 @@ class TempFolder {
   public:
     TempFolder() {
         static std::atomic<int> counter{0};
-        path_ = std::filesystem::temp_directory_path() /
+        // Process identifiers come round again: a folder an earlier test left behind is not taken.
+        do {
+            path_ =
+                std::filesystem::temp_directory_path() /
                 ("zvk-settings-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++counter));
-        std::filesystem::create_directories(path_);
+        } while (!std::filesystem::create_directory(path_));
     }
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
