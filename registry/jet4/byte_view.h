@@ -25,10 +25,6 @@ class ByteView {
         check(off, 2);
         return static_cast<uint16_t>(data_[off] | data_[off + 1] << 8);
     }
-    uint32_t u24(size_t off) const {
-        check(off, 3);
-        return data_[off] | data_[off + 1] << 8 | static_cast<uint32_t>(data_[off + 2]) << 16;
-    }
     uint32_t u32(size_t off) const {
         check(off, 4);
         return data_[off] | data_[off + 1] << 8 | static_cast<uint32_t>(data_[off + 2]) << 16 |

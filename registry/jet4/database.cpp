@@ -23,7 +23,7 @@ int32_t fixedValue(const Table& t, size_t row, int col) {
 
 // Local tables from MSysObjects, read through its own table definition.
 std::vector<CatalogEntry> readCatalog(const PageStore& pages) {
-    TableDef def = readTableDef(pages, format::catalog::kTableDefPage);
+    TableDef def = readTableDef(pages, format::catalog::kCatalogTableDefPage);
     std::vector<ColumnDef> wanted;
     for (const char16_t* name : {u"Id", u"Name", u"Type", u"Flags"})
         for (const ColumnDef& c : def.columns)

@@ -3,8 +3,8 @@
 #include "registry/jet4/case_fold.h"
 
 #include <algorithm>
+#include <array>
 #include <iterator>
-#include <cstring>
 #include <limits>
 #include <stdexcept>
 
@@ -19,8 +19,6 @@ constexpr size_t kInlineChars = 10;
 constexpr unsigned kCharBits = 6;
 // Four bits of length after the kind, then the bytes.
 constexpr size_t kInlineBytes = 7;
-// Buckets hold at most 6 values on average (of 8 slots): few overflow, so a miss mostly reads one line.
-constexpr size_t kValuesPerBucket = 6;
 
 // The 63 characters a slot holds, by their folded form: space to '@' (digits and common punctuation), the
 // small Latin letters, and "[\\]_". Code 0 is none: the value is kept apart.
@@ -142,12 +140,17 @@ inline uint64_t inlineHash(uint64_t key) {
     return mix(key);
 }
 
+// Hash of characters as `fold` turns them.
+template <typename Fold> uint64_t charsHash(std::u16string_view chars, Fold fold) {
+    uint64_t h = 0xCBF29CE484222325ull;
+    for (char16_t c : chars)
+        h = (h ^ fold(c)) * 0x100000001B3ull;
+    return mix(h);
+}
+
 // Hash of folded characters.
 uint64_t longHash(std::u16string_view folded) {
-    uint64_t h = 0xCBF29CE484222325ull;
-    for (char16_t c : folded)
-        h = (h ^ c) * 0x100000001B3ull;
-    return mix(h);
+    return charsHash(folded, [](char16_t c) { return c; });
 }
 
 void foldInto(std::u16string_view value, std::u16string& out) {
@@ -165,85 +168,6 @@ inline uint64_t longSlot(uint64_t hash, uint32_t offset) {
 } // namespace
 
 // ---- Table ----
-
-size_t MemberIndex::home(uint64_t hash) const {
-    return static_cast<size_t>((hash >> 32) * buckets_.size() >> 32);
-}
-
-void MemberIndex::allocate(size_t values) {
-    const size_t buckets = std::max<size_t>(1, values / kValuesPerBucket + (values % kValuesPerBucket != 0));
-    if (buckets > std::numeric_limits<uint32_t>::max() / 2 || buckets > SIZE_MAX / sizeof(Bucket))
-        throw std::length_error("jet4::MemberIndex: too many values");
-    // New storage, not a reuse: a shrinking index must give its old capacity back.
-    buckets_ = detail::ZeroedArray<Bucket>(buckets);
-    overflow_ = detail::ZeroedArray<uint64_t>((buckets + 63) / 64);
-    limit_ = buckets * kValuesPerBucket;
-    filter_ = {};
-}
-
-// Three bits of one word, all from the hash's high half as the bucket is: the word from its top bits, the
-// bits from its low ones. Filled from the buckets in their order, the filter is then written in order too.
-namespace {
-inline uint64_t filterBits(uint32_t top) {
-    return uint64_t{1} << (top & 63) | uint64_t{1} << (top >> 6 & 63) | uint64_t{1} << (top >> 12 & 63);
-}
-} // namespace
-
-size_t MemberIndex::filterWord(uint64_t hash) const {
-    return static_cast<size_t>((hash >> 32) * filter_.size() >> 32);
-}
-
-// Once the values are in: marked while inserting, each value would wait for one more random line.
-void MemberIndex::fillFilter() {
-    filter_ = detail::ZeroedArray<uint64_t>((limit_ + 7) / 8);
-    for (const Bucket& bucket : buckets_)
-        for (const Slot slot : bucket.slots)
-            if (slot != 0) {
-                const uint64_t hash = slotHash(slot);
-                filter_[filterWord(hash)] |= filterBits(static_cast<uint32_t>(hash >> 32));
-            }
-}
-
-bool MemberIndex::mayHold(uint64_t hash) const {
-    if (filter_.empty())
-        return true;
-    const uint64_t bits = filterBits(static_cast<uint32_t>(hash >> 32));
-    return (filter_[filterWord(hash)] & bits) == bits;
-}
-
-// Room for `values`, the stored values moved over.
-void MemberIndex::rehash(size_t values) {
-    const detail::ZeroedArray<Bucket> old = std::move(buckets_);
-    allocate(std::max(values, count_));
-    for (const Bucket& bucket : old)
-        for (const Slot slot : bucket.slots)
-            if (slot != 0) {
-                const uint64_t hash = slotHash(slot);
-                for (size_t b = home(hash);; b = next(b)) {
-                    Slot* free = nullptr;
-                    for (Slot& s : buckets_[b].slots)
-                        if (s == 0) {
-                            free = &s;
-                            break;
-                        }
-                    if (free != nullptr) {
-                        *free = slot;
-                        break;
-                    }
-                    setOverflow(b);
-                }
-            }
-}
-
-std::u16string_view MemberIndex::longValue(Slot slot) const {
-    const auto at = static_cast<uint32_t>(slot >> 32);
-    const size_t length = chars_[at] | size_t{chars_[at + 1]} << 16;
-    return std::u16string_view(chars_).substr(size_t{at} + 2, length);
-}
-
-uint64_t MemberIndex::slotHash(Slot slot) const {
-    return (slot & 0xF) == kLongSlot ? longHash(longValue(slot)) : inlineHash(slot);
-}
 
 // Slots of a bucket that hold `wanted`, and the empty ones, as bit masks: one branch a bucket, not one a
 // slot, which with a random number of slots taken would mostly be mispredicted.
@@ -272,8 +196,79 @@ inline unsigned lowestBit(unsigned mask) {
 }
 } // namespace
 
+size_t MemberIndex::home(uint64_t hash) const {
+    return static_cast<size_t>((hash >> 32) * buckets_.size() >> 32);
+}
+
+void MemberIndex::allocate(size_t values) {
+    const size_t buckets = std::max<size_t>(1, values / kValuesPerBucket + (values % kValuesPerBucket != 0));
+    if (buckets > std::numeric_limits<uint32_t>::max() / 2 || buckets > SIZE_MAX / sizeof(Bucket))
+        throw std::length_error("jet4::MemberIndex: too many values");
+    // New storage, not a reuse: a shrinking index must give its old capacity back.
+    buckets_ = detail::ZeroedArray<Bucket>(buckets);
+    overflow_ = detail::ZeroedArray<uint64_t>((buckets + 63) / 64);
+    filter_ = {};
+}
+
+// Three bits of one word, all from the hash's high half as the bucket is: the word from its top bits, the
+// bits from its low ones. Filled from the buckets in their order, the filter is then written in order too.
+namespace {
+inline uint64_t filterBits(uint32_t top) {
+    return uint64_t{1} << (top & 63) | uint64_t{1} << (top >> 6 & 63) | uint64_t{1} << (top >> 12 & 63);
+}
+} // namespace
+
+size_t MemberIndex::filterWord(uint64_t hash) const {
+    return static_cast<size_t>((hash >> 32) * filter_.size() >> 32);
+}
+
+// Once the values are in: marked while inserting, each value would wait for one more random line.
+void MemberIndex::fillFilter() {
+    filter_ = detail::ZeroedArray<uint64_t>((limit() + 7) / 8);
+    for (const Bucket& bucket : buckets_)
+        for (const Slot slot : bucket.slots)
+            if (slot != 0) {
+                const uint64_t hash = slotHash(slot);
+                filter_[filterWord(hash)] |= filterBits(static_cast<uint32_t>(hash >> 32));
+            }
+}
+
+bool MemberIndex::mayHold(uint64_t hash) const {
+    const uint64_t bits = filterBits(static_cast<uint32_t>(hash >> 32));
+    return (filter_[filterWord(hash)] & bits) == bits;
+}
+
+// Room for `values`, the stored values moved over.
+void MemberIndex::rehash(size_t values) {
+    const detail::ZeroedArray<Bucket> old = std::move(buckets_);
+    allocate(std::max(values, count_));
+    for (const Bucket& bucket : old)
+        for (const Slot slot : bucket.slots)
+            if (slot != 0) {
+                const uint64_t hash = slotHash(slot);
+                for (size_t b = home(hash);; b = next(b)) {
+                    const unsigned empty = slotMasks(buckets_[b], 0).empty;
+                    if (empty != 0) {
+                        buckets_[b].slots[lowestBit(empty)] = slot;
+                        break;
+                    }
+                    setOverflow(b);
+                }
+            }
+}
+
+std::u16string_view MemberIndex::longValue(Slot slot) const {
+    const auto at = static_cast<uint32_t>(slot >> 32);
+    const size_t length = chars_[at] | size_t{chars_[at + 1]} << 16;
+    return std::u16string_view(chars_).substr(size_t{at} + 2, length);
+}
+
+uint64_t MemberIndex::slotHash(Slot slot) const {
+    return (slot & 0xF) == kLongSlot ? longHash(longValue(slot)) : inlineHash(slot);
+}
+
 bool MemberIndex::insertSlot(Slot slot, uint64_t hash) {
-    if (count_ == limit_)
+    if (count_ == limit())
         rehash(count_ * 2);
     bool compare = true; // past a full bucket without the flag, the value cannot be further on
     for (size_t b = home(hash);; b = next(b)) {
@@ -293,7 +288,7 @@ bool MemberIndex::insertSlot(Slot slot, uint64_t hash) {
 }
 
 template <typename Equal> bool MemberIndex::findLong(uint64_t hash, Equal equal) const {
-    const uint64_t tag = kLongSlot | (hash & kLongTagMask) << 4;
+    const uint64_t tag = longSlot(hash, 0);
     for (size_t b = home(hash);; b = next(b)) {
         for (const Slot s : buckets_[b].slots) {
             if (s == 0)
@@ -320,10 +315,7 @@ bool MemberIndex::insertLong(std::u16string_view folded, uint64_t hash) {
 
 bool MemberIndex::containsLong(std::u16string_view key) const {
     // Folded on the fly, so that a long key allocates nothing either.
-    uint64_t h = 0xCBF29CE484222325ull;
-    for (char16_t c : key)
-        h = (h ^ foldCase(c)) * 0x100000001B3ull;
-    const uint64_t hash = mix(h);
+    const uint64_t hash = charsHash(key, foldCase);
     if (!mayHold(hash))
         return false;
     return findLong(hash, [&](std::u16string_view value) {
@@ -385,8 +377,9 @@ MemberIndex::Builder::Builder(size_t expected) {
     index_.allocate(expected);
 }
 
-void MemberIndex::Builder::insertPending() {
-    const Pending& p = pending_[pendingNext_];
+// The oldest waiting value is the one pendingCount_ places before the next free place in the ring.
+void MemberIndex::Builder::insertOldest() {
+    const Pending& p = pending_[(pendingNext_ + kAhead - pendingCount_) % kAhead];
     index_.insertSlot(p.slot, p.hash);
     --pendingCount_;
 }
@@ -413,21 +406,17 @@ void MemberIndex::Builder::addInline(uint64_t key) {
     const uint64_t hash = inlineHash(key);
     prefetchForWrite(&index_.buckets_[index_.home(hash)]);
     if (pendingCount_ == kAhead)
-        insertPending();
+        insertOldest();
     pending_[pendingNext_] = {key, hash};
     pendingNext_ = (pendingNext_ + 1) % kAhead;
     ++pendingCount_;
 }
 
 MemberIndex MemberIndex::Builder::finish() {
-    // The oldest waiting value is the next one in the ring after the newest.
-    while (pendingCount_ > 0) {
-        const size_t oldest = (pendingNext_ + kAhead - pendingCount_) % kAhead;
-        index_.insertSlot(pending_[oldest].slot, pending_[oldest].hash);
-        --pendingCount_;
-    }
+    while (pendingCount_ > 0)
+        insertOldest();
     // Sized from row slots, which deleted rows and duplicates inflate: give back what is far from needed.
-    if (index_.limit_ > 2 * std::max<size_t>(index_.count_, kValuesPerBucket))
+    if (index_.limit() > 2 * std::max<size_t>(index_.count_, kValuesPerBucket))
         index_.rehash(index_.count_);
     index_.chars_.shrink_to_fit();
     index_.fillFilter();

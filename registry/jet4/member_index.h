@@ -35,6 +35,8 @@ class MemberIndex {
     // kLongSlot, then 28 bits of their hash and their offset there. 0 is an empty slot.
     using Slot = uint64_t;
     static constexpr size_t kSlotsPerBucket = 8;
+    // Buckets hold at most 6 values on average (of 8 slots): few overflow, so a miss mostly reads one line.
+    static constexpr size_t kValuesPerBucket = 6;
     // One cache line: most probes touch a single line.
     struct alignas(64) Bucket {
         Slot slots[kSlotsPerBucket];
@@ -45,6 +47,8 @@ class MemberIndex {
     void allocate(size_t values);
     void rehash(size_t values);
     size_t home(uint64_t hash) const;
+    // Values the buckets take before they must grow.
+    size_t limit() const { return buckets_.size() * kValuesPerBucket; }
     // Set once a value has gone on past this full bucket: a lookup that finds neither its key nor an
     // empty slot nor the flag here stops. A bit a bucket, so the flags stay in the cache.
     bool overflows(size_t bucket) const { return overflow_[bucket / 64] >> (bucket % 64) & 1; }
@@ -70,7 +74,6 @@ class MemberIndex {
     detail::ZeroedArray<uint64_t> filter_;
     std::u16string chars_; // long values: length in two units, then the folded characters
     size_t count_ = 0;
-    size_t limit_ = 0; // values the buckets take before they must grow
 };
 
 class MemberIndex::Builder {
@@ -85,7 +88,7 @@ class MemberIndex::Builder {
 
   private:
     void addInline(uint64_t key);
-    void insertPending();
+    void insertOldest();
     // Values wait a few adds while their buckets are fetched, so that the cache misses of a large index
     // overlap instead of stalling each insert in turn.
     static constexpr size_t kAhead = 16;

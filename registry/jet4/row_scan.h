@@ -4,6 +4,8 @@
 #include "registry/jet4/table_def.h"
 #include "registry/jet4/usage_map.h"
 
+#include <vector>
+
 namespace jet4 {
 
 using format::data_page::kOwnerOffset;
@@ -16,8 +18,12 @@ inline bool ownedDataPage(ByteView page, uint32_t tdef) {
 ByteView followOverflow(const PageStore& pages, const TableDef& table, ByteView pointer);
 
 // Calls visit(ByteView row) for every live row; a template so that the per-row call inlines.
-template <typename Visit> void forEachRow(const PageStore& pages, const TableDef& table, Visit&& visit) {
-    for (uint32_t number : usageMapPages(pages, table.ownedPagesMap)) {
+// `owned`: the pages the table's usage map names (usageMapPages), read once by the caller, who also
+// sizes its output from them.
+template <typename Visit>
+void forEachRow(const PageStore& pages, const TableDef& table, const std::vector<uint32_t>& owned,
+                Visit&& visit) {
+    for (uint32_t number : owned) {
         const ByteView page = pages.page(number);
         // Maps may still name pages the table gave away; only its own data pages count.
         if (!ownedDataPage(page, table.page))

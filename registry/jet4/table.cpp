@@ -22,11 +22,11 @@ struct SlotCount {
 };
 
 // Row slots and row bytes of the table's pages: an upper bound of its live rows, read from page headers.
-SlotCount countSlots(const PageStore& pages, const TableDef& def) {
+SlotCount countSlots(const PageStore& pages, const TableDef& def, const std::vector<uint32_t>& owned) {
     using format::data_page::kRowOffsetMask;
     using format::data_page::rowSlotOffset;
     SlotCount count;
-    for (uint32_t number : usageMapPages(pages, def.ownedPagesMap)) {
+    for (uint32_t number : owned) {
         const ByteView page = pages.page(number);
         if (!ownedDataPage(page, def.page))
             continue;
@@ -42,8 +42,9 @@ SlotCount countSlots(const PageStore& pages, const TableDef& def) {
 
 // Growing arenas row by row would copy them several times: reserve from the row slots and row bytes of the
 // table's pages (a hint; compressed text has one character per byte, UCS-2 one per two).
-void reserveFor(const PageStore& pages, const TableDef& def, std::vector<Table::ColumnData>& data) {
-    const SlotCount count = countSlots(pages, def);
+void reserveFor(const PageStore& pages, const TableDef& def, const std::vector<uint32_t>& owned,
+                std::vector<Table::ColumnData>& data) {
+    const SlotCount count = countSlots(pages, def, owned);
     size_t textColumns = 0;
     for (const ColumnDef& c : def.columns)
         textColumns += isText(c.column.type);
@@ -76,13 +77,14 @@ Table TableBuilder::build(const PageStore& pages, const TableDef& def) {
     for (const ColumnDef& c : def.columns)
         table.columns_.push_back(c.column);
     table.data_.resize(count);
-    reserveFor(pages, def, table.data_);
+    const std::vector<uint32_t> owned = usageMapPages(pages, def.ownedPagesMap);
+    reserveFor(pages, def, owned, table.data_);
 
     MemoryBudget budget(pages.fileSize());
     std::vector<Field> fields;
     std::vector<uint8_t> longValue;
     size_t rows = 0;
-    forEachRow(pages, def, [&](ByteView row) {
+    forEachRow(pages, def, owned, [&](ByteView row) {
         splitRow(row, def, fields);
         budget.take(count * sizeof(uint32_t) + count / 8 + 1);
         for (size_t i = 0; i < count; ++i) {
@@ -133,11 +135,12 @@ MemberIndex TableBuilder::index(const PageStore& pages, const TableDef& def, siz
         return MemberIndex();
     // Row slots of damaged pages may claim far more rows than the bytes hold; a row takes at least 8 bytes
     // with its slot, so the index starts no larger than that and grows only with values really read.
-    MemberIndex::Builder builder(std::min(countSlots(pages, def).slots, pages.fileSize() / 8));
+    const std::vector<uint32_t> owned = usageMapPages(pages, def.ownedPagesMap);
+    MemberIndex::Builder builder(std::min(countSlots(pages, def, owned).slots, pages.fileSize() / 8));
     MemoryBudget budget(pages.fileSize());
     std::vector<uint8_t> longValue;
     std::u16string text;
-    forEachRow(pages, def, [&](ByteView row) {
+    forEachRow(pages, def, owned, [&](ByteView row) {
         const Field f = RowLayout(row, def).field(c);
         if (!f.present)
             return;

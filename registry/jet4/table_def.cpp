@@ -1,7 +1,6 @@
 #include "registry/jet4/table_def.h"
 
 #include "registry/jet4/format/tdef.h"
-#include "registry/jet4/header.h"
 
 #include <algorithm>
 

@@ -2,87 +2,63 @@
 
 #include "registry/jet4/format/text.h"
 
-#include <cstring>
 #include <optional>
 
 namespace jet4 {
 
 using namespace format::text;
 
-void appendStoredText(const uint8_t* data, size_t size, std::u16string& out) {
-    if (isCompressed(data, size)) {
-        // Compressed: one byte per Latin-1 character; a zero byte toggles to UCS-2 and back.
-        if (std::memchr(data + kCompressedMarkerSize, kModeSwitch, size - kCompressedMarkerSize) == nullptr) {
-            const size_t at = out.size();
-            out.resize(at + size - kCompressedMarkerSize);
-            for (size_t k = kCompressedMarkerSize; k < size; ++k)
-                out[at + k - kCompressedMarkerSize] = data[k];
-            return;
-        }
-        bool compressed = true;
-        size_t i = kCompressedMarkerSize;
-        while (i < size) {
-            if (data[i] == kModeSwitch) {
-                compressed = !compressed;
-                ++i;
-            } else if (compressed) {
-                out.push_back(static_cast<char16_t>(data[i]));
-                ++i;
-            } else {
-                if (i + 1 >= size)
-                    break;
-                out.push_back(static_cast<char16_t>(data[i] | data[i + 1] << 8));
-                i += 2;
-            }
-        }
-        return;
+namespace {
+
+// Hands each character of a stored value to put, in order; false as soon as put answers false.
+template <typename Put> bool decodeStored(const uint8_t* data, size_t size, Put&& put) {
+    if (!isCompressed(data, size)) {
+        for (size_t k = 0; k + 1 < size; k += 2)
+            if (!put(static_cast<char16_t>(data[k] | data[k + 1] << 8)))
+                return false;
+        return true;
     }
-    const size_t units = size / 2;
-    const size_t at = out.size();
-    out.resize(at + units);
-    for (size_t k = 0; k < units; ++k)
-        out[at + k] = static_cast<char16_t>(data[2 * k] | data[2 * k + 1] << 8);
+    // Compressed: one byte per Latin-1 character; a zero byte toggles to UCS-2 and back.
+    bool compressed = true;
+    for (size_t i = kCompressedMarkerSize; i < size;) {
+        if (data[i] == kModeSwitch) {
+            compressed = !compressed;
+            ++i;
+        } else if (compressed) {
+            if (!put(static_cast<char16_t>(data[i])))
+                return false;
+            ++i;
+        } else {
+            if (i + 1 >= size)
+                break;
+            if (!put(static_cast<char16_t>(data[i] | data[i + 1] << 8)))
+                return false;
+            i += 2;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+void appendStoredText(const uint8_t* data, size_t size, std::u16string& out) {
+    out.reserve(out.size() + size);
+    decodeStored(data, size, [&](char16_t c) {
+        out.push_back(c);
+        return true;
+    });
 }
 
 bool decodeShortText(const uint8_t* data, size_t size, char16_t* out, size_t capacity, size_t& length) {
     size_t n = 0;
-    if (isCompressed(data, size)) {
-        // Nearly always one byte a character throughout: widened in one tight loop.
-        const uint8_t* chars = data + kCompressedMarkerSize;
-        const size_t count = size - kCompressedMarkerSize;
-        if (count <= capacity) {
-            while (n < count && chars[n] != kModeSwitch) {
-                out[n] = chars[n];
-                ++n;
-            }
-            if (n == count) {
-                length = n;
-                return true;
-            }
-            n = 0;
-        }
-        bool compressed = true;
-        for (size_t i = kCompressedMarkerSize; i < size;) {
-            if (data[i] == kModeSwitch) {
-                compressed = !compressed;
-                ++i;
-                continue;
-            }
-            if (!compressed && i + 1 >= size)
-                break;
-            if (n == capacity)
-                return false;
-            out[n++] = compressed ? data[i] : static_cast<char16_t>(data[i] | data[i + 1] << 8);
-            i += compressed ? 1 : 2;
-        }
-    } else {
-        if (size / 2 > capacity)
+    const bool fits = decodeStored(data, size, [&](char16_t c) {
+        if (n == capacity)
             return false;
-        for (; n < size / 2; ++n)
-            out[n] = static_cast<char16_t>(data[2 * n] | data[2 * n + 1] << 8);
-    }
+        out[n++] = c;
+        return true;
+    });
     length = n;
-    return true;
+    return fits;
 }
 
 std::string toUtf8(std::u16string_view text) {

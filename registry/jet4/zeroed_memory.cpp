@@ -41,7 +41,6 @@ ZeroedMemory::ZeroedMemory(size_t bytes) {
         ::madvise(reinterpret_cast<void*>(aligned), rounded, MADV_HUGEPAGE);
 #endif
         base_ = data_ = reinterpret_cast<void*>(aligned);
-        size_ = bytes;
         footprint_ = rounded;
         mapped_ = true;
         return;
@@ -52,7 +51,6 @@ ZeroedMemory::ZeroedMemory(size_t bytes) {
         throw std::bad_alloc();
     const auto at = reinterpret_cast<uintptr_t>(base_);
     data_ = reinterpret_cast<void*>((at + kLineSize - 1) / kLineSize * kLineSize);
-    size_ = bytes;
     footprint_ = bytes + kLineSize;
 }
 

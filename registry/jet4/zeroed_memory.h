@@ -26,7 +26,6 @@ class ZeroedMemory {
     ZeroedMemory& operator=(const ZeroedMemory&) = delete;
 
     void* data() const { return data_; }
-    size_t size() const { return size_; }
     // Bytes taken from the system for it.
     size_t footprint() const { return footprint_; }
 
@@ -34,13 +33,11 @@ class ZeroedMemory {
     void swap(ZeroedMemory& other) noexcept {
         std::swap(base_, other.base_);
         std::swap(data_, other.data_);
-        std::swap(size_, other.size_);
         std::swap(footprint_, other.footprint_);
         std::swap(mapped_, other.mapped_);
     }
     void* base_ = nullptr;
     void* data_ = nullptr;
-    size_t size_ = 0;
     size_t footprint_ = 0;
     bool mapped_ = false;
 };

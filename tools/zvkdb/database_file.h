@@ -27,7 +27,6 @@ class DatabaseFile {
   public:
     DatabaseFile(const std::string& utf8Path, const std::string& utf8Password);
     const jet4::Database& database() const { return database_; }
-    const FileBytes& bytes() const { return bytes_; }
 
   private:
     FileBytes bytes_;

@@ -6,7 +6,8 @@
 
 namespace jet4::format::catalog {
 
-constexpr uint32_t kTableDefPage = 2;
+// The page number of the catalog's own table definition.
+constexpr uint32_t kCatalogTableDefPage = 2;
 
 // Column Type.
 constexpr uint16_t kLocalTable = 1;

@@ -24,7 +24,7 @@ constexpr std::size_t kMaxPassword = format::header_page::kPasswordChars;
 
 // Fixed page numbers; the catalog's is the one readers look for.
 constexpr uint32_t kMapsPage = 1;
-constexpr uint32_t kCatalogTdef = format::catalog::kTableDefPage;
+constexpr uint32_t kCatalogTdef = format::catalog::kCatalogTableDefPage;
 constexpr uint32_t kCatalogData = 3;
 constexpr uint32_t kMainTdef = 4;
 constexpr uint32_t kFirstMainData = 5;
