@@ -26,18 +26,22 @@ struct Capture {
 Capture* g_capture = nullptr;
 constexpr int kMaxTicks = 300; // a generous bound: the script ends rather than hangs when nothing appears
 
+// A window of a class: among the thread's windows, a visible one that `owner` owns; among a window's
+// children, any.
 struct Search {
     const wchar_t* className;
+    bool owned;
     HWND owner;
     HWND found;
 };
 
-BOOL CALLBACK FindOwned(HWND window, LPARAM param) {
+BOOL CALLBACK FindOfClass(HWND window, LPARAM param) {
     auto* search = reinterpret_cast<Search*>(param);
     wchar_t name[64] = {};
     GetClassNameW(window, name, 64);
-    if (IsWindowVisible(window) && GetWindow(window, GW_OWNER) == search->owner &&
-        lstrcmpiW(name, search->className) == 0) {
+    const bool candidate =
+        !search->owned || (IsWindowVisible(window) && GetWindow(window, GW_OWNER) == search->owner);
+    if (candidate && lstrcmpiW(name, search->className) == 0) {
         search->found = window;
         return FALSE;
     }
@@ -45,25 +49,14 @@ BOOL CALLBACK FindOwned(HWND window, LPARAM param) {
 }
 
 HWND FindOwnedWindow(HWND owner, const wchar_t* className) {
-    Search search{className, owner, nullptr};
-    EnumThreadWindows(GetCurrentThreadId(), &FindOwned, reinterpret_cast<LPARAM>(&search));
+    Search search{className, true, owner, nullptr};
+    EnumThreadWindows(GetCurrentThreadId(), &FindOfClass, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
-BOOL CALLBACK FindChild(HWND window, LPARAM param) {
-    auto* search = reinterpret_cast<Search*>(param);
-    wchar_t name[64] = {};
-    GetClassNameW(window, name, 64);
-    if (lstrcmpiW(name, search->className) == 0) {
-        search->found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 HWND FindChildWindow(HWND parent, const wchar_t* className) {
-    Search search{className, nullptr, nullptr};
-    EnumChildWindows(parent, &FindChild, reinterpret_cast<LPARAM>(&search));
+    Search search{className, false, nullptr, nullptr};
+    EnumChildWindows(parent, &FindOfClass, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
@@ -103,7 +96,7 @@ void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD) {
             capture.step = Capture::Step::FindPalette;
             break;
         }
-        capture.saved = !capture.openPalette && Save(capture);
+        capture.saved = Save(capture);
         PostMessageW(capture.dialog, WM_CLOSE, 0, 0);
         capture.step = Capture::Step::Done;
         break;

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "runtime/device_contexts.h"
+
 namespace zvk {
 
 namespace {
@@ -59,9 +61,7 @@ void TMemberBitmap::SetFont(const char* name, TFontStyles style, int32_t size) {
         return;
     }
     LOGFONTA logFont{};
-    HDC screen = GetDC(nullptr);
-    logFont.lfHeight = -MulDiv(size, GetDeviceCaps(screen, LOGPIXELSY), 72);
-    ReleaseDC(nullptr, screen);
+    logFont.lfHeight = -MulDiv(size, GetDeviceCaps(WindowDc(nullptr).get(), LOGPIXELSY), 72);
     logFont.lfWeight = (style & fsBold) ? FW_BOLD : FW_NORMAL;
     logFont.lfItalic = (style & fsItalic) ? TRUE : FALSE;
     logFont.lfUnderline = (style & fsUnderline) ? TRUE : FALSE;

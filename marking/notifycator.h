@@ -1,5 +1,6 @@
-// The notifier: places its handlers into the host's two log grids and its callsign box, keeps the
-// handlers it found there and hands every event on to them first.
+// The notifier: places its handlers into the host's two log grids and its callsign box and keeps the
+// handlers it found there. The box's events go on to them first; a grid's cell goes to them unless it is a
+// member's callsign, which the notifier paints itself.
 #pragma once
 #include "marking/event_slot.h"
 #include "marking/member_bitmap.h"

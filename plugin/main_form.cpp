@@ -46,31 +46,14 @@ LRESULT CALLBACK TMainForm::WindowProc(HWND window, UINT message, WPARAM wparam,
     return DefWindowProcA(window, message, wparam, lparam);
 }
 
-TMainForm::TMainForm() {
-    HINSTANCE module = thisModule();
-    WNDCLASSEXA windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = WindowProc;
-    windowClass.hInstance = module;
-    windowClass.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = ClassName;
-    if (!RegisterClassExA(&windowClass) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
-        throw Exception("Cannot register the main form's window class");
-    }
-    // No border: the window rectangle is the client area.
-    handle_ = CreateWindowExA(0, ClassName, "MainForm", WS_POPUP, 0, 0, ClientWidth, ClientHeight,
-                              PluginApplication().Handle, nullptr, module, nullptr);
-    if (!handle_) {
-        UnregisterClassA(ClassName, module);
+TMainForm::TMainForm()
+    : class_(ClassName, &WindowProc, 0, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)),
+      // No border: the window rectangle is the client area.
+      window_(CreateWindowExA(0, ClassName, "MainForm", WS_POPUP, 0, 0, ClientWidth, ClientHeight,
+                              PluginApplication().Handle, nullptr, thisModule(), nullptr)) {
+    if (!window_) {
         throw Exception("Cannot create the main form's window");
     }
-}
-
-TMainForm::~TMainForm() {
-    DestroyWindow(handle_);
-    // A DLL's classes outlive it unless unregistered, and the next load would find a stale procedure.
-    UnregisterClassA(ClassName, thisModule());
 }
 
 } // namespace zvk

@@ -3,6 +3,9 @@
 #pragma once
 #include <windows.h>
 
+#include "runtime/unique_handles.h"
+#include "runtime/window_class.h"
+
 namespace zvk {
 
 extern const char* const MainFormPropName;
@@ -10,15 +13,15 @@ extern const char* const MainFormPropName;
 class TMainForm {
   public:
     TMainForm();
-    ~TMainForm();
     TMainForm(const TMainForm&) = delete;
     TMainForm& operator=(const TMainForm&) = delete;
 
-    HWND Handle() const { return handle_; }
+    HWND Handle() const { return window_.get(); }
 
   private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
-    HWND handle_ = nullptr;
+    WindowClass class_;
+    UniqueWindow window_; // destroyed before its class is unregistered
 };
 
 } // namespace zvk

@@ -39,10 +39,6 @@ UniqueFont CreateFormFont(const char* face, int pixelHeight, const char* substit
     return result;
 }
 
-} // namespace zvk
-
-namespace zvk {
-
 int CharacterHeight(HFONT font) {
     if (!font) {
         font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));

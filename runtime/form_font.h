@@ -12,10 +12,6 @@ bool FontFaceExists(const char* face);
 // pixelHeight is the character height (without internal leading), as forms store their font's height.
 UniqueFont CreateFormFont(const char* face, int pixelHeight, const char* substitute);
 
-} // namespace zvk
-
-namespace zvk {
-
 // The character height of a font (its height without internal leading); of the GUI font for none.
 int CharacterHeight(HFONT font);
 

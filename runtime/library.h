@@ -2,24 +2,13 @@
 #pragma once
 #include <windows.h>
 
+#include "runtime/unique_handles.h"
+
 namespace zvk {
 
-class UniqueLibrary {
-  public:
-    explicit UniqueLibrary(HMODULE module) : module_(module) {}
-    ~UniqueLibrary() {
-        if (module_) {
-            FreeLibrary(module_);
-        }
-    }
-    UniqueLibrary(const UniqueLibrary&) = delete;
-    UniqueLibrary& operator=(const UniqueLibrary&) = delete;
-
-    HMODULE get() const { return module_; }
-    explicit operator bool() const { return module_ != nullptr; }
-
-  private:
-    HMODULE module_;
+struct LibraryTraits {
+    static void Close(HMODULE module) { FreeLibrary(module); }
 };
+using UniqueLibrary = UniqueWinHandle<HMODULE, LibraryTraits>;
 
 } // namespace zvk

@@ -29,7 +29,7 @@ ThreadWindowsDisabled::~ThreadWindowsDisabled() {
     }
 }
 
-bool RunModalLoop(HWND dialog, const std::function<bool()>& finished) {
+bool RunMessagesUntil(const std::function<bool()>& finished, const std::function<bool(MSG&)>& handled) {
     while (!finished()) {
         MSG message{};
         const BOOL got = GetMessageA(&message, nullptr, 0, 0);
@@ -37,12 +37,17 @@ bool RunModalLoop(HWND dialog, const std::function<bool()>& finished) {
             PostQuitMessage(got == 0 ? static_cast<int>(message.wParam) : 0);
             return false;
         }
-        if (!IsWindow(dialog) || !IsDialogMessageA(dialog, &message)) {
+        if (!handled(message)) {
             TranslateMessage(&message);
             DispatchMessageA(&message);
         }
     }
     return true;
+}
+
+bool RunModalLoop(HWND dialog, const std::function<bool()>& finished) {
+    return RunMessagesUntil(
+        finished, [dialog](MSG& message) { return IsWindow(dialog) && IsDialogMessageA(dialog, &message); });
 }
 
 } // namespace zvk

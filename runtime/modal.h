@@ -21,8 +21,11 @@ class ThreadWindowsDisabled {
     std::vector<HWND> disabled_;
 };
 
-// Runs messages until `finished` answers true. False when the application is ending: WM_QUIT arrived, and
-// it is posted again for the loops below.
+// Runs the thread's messages until `finished` answers true; a message `handled` takes is not dispatched.
+// False when the application is ending: WM_QUIT arrived, and it is posted again for the loops below.
+bool RunMessagesUntil(const std::function<bool()>& finished, const std::function<bool(MSG&)>& handled);
+
+// The same through the dialog's dialog manager (its keyboard interface).
 bool RunModalLoop(HWND dialog, const std::function<bool()>& finished);
 
 } // namespace zvk

@@ -5,6 +5,7 @@
 #include "runtime/device_contexts.h"
 #include "runtime/unique_handles.h"
 #include "runtime/module.h"
+#include "runtime/solid_paint.h"
 #include "runtime/window_procedure.h"
 #include "settings/color_picker.h"
 
@@ -15,16 +16,6 @@ const char* const TRzColorEdit::ClassName = "TRzColorEdit";
 namespace {
 
 constexpr int SwatchMargin = 2;
-
-void fill(HDC dc, const RECT& rect, COLORREF color) {
-    const UniqueBrush brush(CreateSolidBrush(color));
-    FillRect(dc, &rect, brush.get());
-}
-
-void frame(HDC dc, const RECT& rect, COLORREF color) {
-    const UniqueBrush brush(CreateSolidBrush(color));
-    FrameRect(dc, &rect, brush.get());
-}
 
 // Set while the palette is open: the button shows pressed.
 class DroppedDownMark {
@@ -122,7 +113,7 @@ bool TRzColorEdit::ShowsFocus() const {
 void TRzColorEdit::Paint(HDC dc) const {
     RECT client{};
     GetClientRect(window_.get(), &client);
-    fill(dc, client, GetSysColor(COLOR_WINDOW));
+    FillSolid(dc, client, GetSysColor(COLOR_WINDOW));
     const RECT swatch = SwatchRect();
     if (color_ == palette::TColorNone) {
         const UniqueBrush hatch(
@@ -130,10 +121,10 @@ void TRzColorEdit::Paint(HDC dc) const {
         SetBkColor(dc, GetSysColor(COLOR_WINDOW));
         FillRect(dc, &swatch, hatch.get());
     } else {
-        frame(dc, swatch, GetSysColor(COLOR_BTNSHADOW));
+        FrameSolid(dc, swatch, GetSysColor(COLOR_BTNSHADOW));
         RECT inside = swatch;
         InflateRect(&inside, -1, -1);
-        fill(dc, inside, ColorToRGB(color_));
+        FillSolid(dc, inside, ColorToRGB(color_));
     }
     if (ShowsFocus()) {
         SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
@@ -145,11 +136,7 @@ void TRzColorEdit::Paint(HDC dc) const {
 }
 
 LRESULT CALLBACK TRzColorEdit::WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-    if (message == WM_NCCREATE) {
-        const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lparam);
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    }
-    auto* self = reinterpret_cast<TRzColorEdit*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    auto* self = WindowInstance<TRzColorEdit>(window, message, lparam);
     if (!self || !self->window_) {
         return DefWindowProcA(window, message, wparam, lparam);
     }

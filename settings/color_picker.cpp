@@ -5,7 +5,9 @@
 #include "runtime/form_font.h"
 #include "runtime/device_contexts.h"
 #include "runtime/unique_handles.h"
+#include "runtime/modal.h"
 #include "runtime/module.h"
+#include "runtime/solid_paint.h"
 #include "runtime/window_procedure.h"
 #include "settings/palette/popup_placement.h"
 
@@ -22,11 +24,6 @@ const char* const DefaultCustomCaption = "More Colors...";
 
 RECT toRect(const TBounds& bounds) {
     return RECT{bounds.Left, bounds.Top, bounds.Right, bounds.Bottom};
-}
-
-void fill(HDC dc, const RECT& rect, COLORREF color) {
-    const UniqueBrush brush(CreateSolidBrush(color));
-    FillRect(dc, &rect, brush.get());
 }
 
 } // namespace
@@ -83,23 +80,16 @@ bool TRzColorPicker::Run(HWND field) {
     SetWindowPos(popup, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
     SetCapture(popup);
     ownCapture_ = true;
-    while (state_ == TState::Open) {
-        if (!IsWindow(field) || !IsWindow(popup)) {
-            state_ = TState::Cancelled;
-            break;
-        }
-        MSG message{};
-        const BOOL got = GetMessageA(&message, nullptr, 0, 0);
-        if (got == 0 || got == -1) {
-            // The application is ending: close, and leave the quit for the loops below.
-            PostQuitMessage(got == 0 ? static_cast<int>(message.wParam) : 0);
-            state_ = TState::Cancelled;
-            break;
-        }
-        if (!Route(message)) {
-            TranslateMessage(&message);
-            DispatchMessageA(&message);
-        }
+    const bool running = RunMessagesUntil(
+        [&] {
+            if (!IsWindow(field) || !IsWindow(popup)) {
+                state_ = TState::Cancelled;
+            }
+            return state_ != TState::Open;
+        },
+        [this](MSG& message) { return Route(message); });
+    if (!running) {
+        state_ = TState::Cancelled; // the application is ending
     }
     ownCapture_ = false;
     if (GetCapture() == popup) {
@@ -110,11 +100,7 @@ bool TRzColorPicker::Run(HWND field) {
 }
 
 LRESULT CALLBACK TRzColorPicker::WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-    if (message == WM_NCCREATE) {
-        const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lparam);
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    }
-    auto* self = reinterpret_cast<TRzColorPicker*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    auto* self = WindowInstance<TRzColorPicker>(window, message, lparam);
     if (!self) {
         return DefWindowProcA(window, message, wparam, lparam);
     }
@@ -151,7 +137,7 @@ LRESULT CALLBACK TRzColorPicker::WindowProc(HWND window, UINT message, WPARAM wp
 
 void TRzColorPicker::Paint(HDC dc) const {
     RECT content{0, 0, layout_.Width(), layout_.Height()};
-    fill(dc, content, GetSysColor(COLOR_BTNFACE));
+    FillSolid(dc, content, GetSysColor(COLOR_BTNFACE));
     const auto& entries = palette::PaletteEntries();
     for (int entry = 0; entry < palette::EntryCount; ++entry) {
         const TBounds cell = layout_.Cell(entry);
@@ -162,7 +148,7 @@ void TRzColorPicker::Paint(HDC dc) const {
                   hot_.Area == palette::TArea::Entry && hot_.Entry == entry);
     }
     if (layout_.ShowsSystemColors()) {
-        fill(dc, toRect(layout_.BandLine()), GetSysColor(COLOR_BTNSHADOW));
+        FillSolid(dc, toRect(layout_.BandLine()), GetSysColor(COLOR_BTNSHADOW));
     }
     if (layout_.ShowsCustomColor()) {
         PaintMoreColors(dc);
@@ -176,16 +162,15 @@ void TRzColorPicker::PaintCell(HDC dc, const TBounds& cell, palette::TColor colo
     RECT bounds = toRect(cell);
     if (selected) {
         // A pushed-in button.
-        fill(dc, bounds, GetSysColor(COLOR_BTNHIGHLIGHT));
+        FillSolid(dc, bounds, GetSysColor(COLOR_BTNHIGHLIGHT));
         DrawEdge(dc, &bounds, BDR_SUNKENOUTER, BF_RECT);
     } else if (hot) {
         DrawEdge(dc, &bounds, BDR_RAISEDINNER, BF_RECT);
     }
     RECT swatch = toRect(palette::TPaletteLayout::Swatch(cell));
-    const UniqueBrush edge(CreateSolidBrush(GetSysColor(COLOR_BTNSHADOW)));
-    FrameRect(dc, &swatch, edge.get());
+    FrameSolid(dc, swatch, GetSysColor(COLOR_BTNSHADOW));
     InflateRect(&swatch, -1, -1);
-    fill(dc, swatch, ColorToRGB(color));
+    FillSolid(dc, swatch, ColorToRGB(color));
 }
 
 void TRzColorPicker::PaintMoreColors(HDC dc) const {

@@ -8,9 +8,13 @@ namespace zvk {
 
 class TConfig : public TSrzClass {
   public:
+    // Also what the options dialog's "По умолчанию" button sets.
+    static constexpr int32_t DefaultSelectColor = 0x9DFFFF;
+
     // Read directly where needed; changing a value repaints and saves nothing.
-    int32_t SelectColor = 0x9DFFFF; // member cell background: a colour or a system colour (0xFF0000nn)
-    bool EnableSound = true;        // the member notice plays its sound
+    int32_t SelectColor =
+        DefaultSelectColor;  // member cell background: a colour or a system colour (0xFF0000nn)
+    bool EnableSound = true; // the member notice plays its sound
 
     static const TPropertyTable Properties;
 

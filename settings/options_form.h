@@ -5,8 +5,8 @@
 #include <windows.h>
 
 #include "runtime/unique_handles.h"
-#include "runtime/window_class.h"
 #include "settings/color_edit.h"
+#include "settings/config.h"
 #include "settings/palette/custom_colors.h"
 
 namespace zvk {
@@ -15,7 +15,7 @@ class TOptionsForm {
   public:
     static constexpr int mrOk = 1;
     static constexpr int mrCancel = 2;
-    static constexpr palette::TColor DefaultColor = 0x9DFFFF;
+    static constexpr palette::TColor DefaultColor = TConfig::DefaultSelectColor;
 
     // Control identifiers. "ОК" is the dialog's IDOK, so that Enter presses it; no control is IDCANCEL,
     // so that Escape closes nothing.

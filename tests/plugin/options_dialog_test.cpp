@@ -220,6 +220,14 @@ TEST_F(OptionsDialog, CustomColoursLastAsLongAsTheDialog) {
         ui::ColorDialog(found).pickCustom(0);
         return true;
     };
+    // Once the colour dialog has gone: Esc on the palette, which stays open after it.
+    auto closePalette = [](const Dialog& d) {
+        if (ui::ColorDialog::Find() || !d.palette()) {
+            return false;
+        }
+        ui::PressKey(d.palette(), VK_ESCAPE);
+        return true;
+    };
     COLORREF kept = 0, inNextDialog = 0;
     auto readAndCancel = [](COLORREF& seen) {
         return [&seen](const Dialog&) {
@@ -248,25 +256,10 @@ TEST_F(OptionsDialog, CustomColoursLastAsLongAsTheDialog) {
                     return true;
                 },
                 [](const Dialog& d) { return !d.palette(); }, openPalette, moreColors, pickFirstCustomColour,
-                readAndCancel(kept),
-                [](const Dialog& d) {
-                    if (ui::ColorDialog::Find() || !d.palette()) {
-                        return false;
-                    }
-                    ui::PressKey(d.palette(), VK_ESCAPE);
-                    return true;
-                },
-                click(&Dialog::cancel)});
+                readAndCancel(kept), closePalette, click(&Dialog::cancel)});
     EXPECT_EQ(kept, RGB(10, 20, 30)) << "offered again in the same dialog";
 
-    showDialog({openPalette, moreColors, pickFirstCustomColour, readAndCancel(inNextDialog),
-                [](const Dialog& d) {
-                    if (ui::ColorDialog::Find() || !d.palette()) {
-                        return false;
-                    }
-                    ui::PressKey(d.palette(), VK_ESCAPE);
-                    return true;
-                },
+    showDialog({openPalette, moreColors, pickFirstCustomColour, readAndCancel(inNextDialog), closePalette,
                 click(&Dialog::cancel)});
     EXPECT_EQ(inNextDialog, RGB(255, 255, 255)) << "white again in the next dialog";
 }
